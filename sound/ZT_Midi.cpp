@@ -1,0 +1,33 @@
+#include "sound/ZT_Midi.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "sound/FileLookup.h"
+#include "sound/SoundDevice.h"
+
+namespace quorvan {
+namespace {
+
+// The device reads the path back out of the command, so blanks in it must
+// stay inside the quotes.
+std::string QuotedFullPath(const std::string& file) {
+  std::error_code error;
+  auto path = FindGameFile(file);
+  if (path.empty()) path = std::filesystem::current_path(error) / file;
+  if (const auto full = std::filesystem::absolute(path, error); !error) path = full;
+  return "\"" + path.string() + "\"";
+}
+
+}  // namespace
+
+void PlayMidi(const std::string& file) {
+  const std::string quoted = QuotedFullPath(file);
+  StopMidi();
+  Sound().SendMidiCommand("open " + quoted + " type sequencer alias Midi");
+  Sound().SendMidiCommand("play Midi");
+}
+
+void StopMidi() { Sound().SendMidiCommand("close Midi"); }
+
+}  // namespace quorvan
