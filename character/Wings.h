@@ -1,0 +1,22 @@
+// The eleven Wings: their names in both editions, the energy a shot costs,
+// and the name on the status panel.
+#pragma once
+
+#include <string_view>
+
+namespace quorvan {
+
+// The name of Wing `wingNo` in `edition`; empty for Wing 0 and for values
+// outside the table.
+std::string_view WingName(int wingNo, int edition);
+
+// Energy one shot costs with this Wing.
+int ShotCost(int wingNo);
+
+// The character sprite takes the picture of its Wing from the working bank.
+void ShowWingPicture();
+
+// Writes the Wing's name into the status panel's WingLabel.
+void ShowWingName();
+
+}  // namespace quorvan

@@ -1,0 +1,126 @@
+#include "game/GameCycle.h"
+
+#include "game/GameState.h"
+#include "game/Hooks.h"
+#include "game/Random.h"
+#include "game/Spawns.h"
+#include "game/StageEnd.h"
+#include "game/StageSetup.h"
+#include "game/Text.h"
+#include "screens/PictureBanks.h"
+#include "screens/Playfield.h"
+#include "screens/SetupWindow.h"
+#include "screens/StatusPanel.h"
+#include "sound/ZT_Midi.h"
+
+namespace quorvan {
+namespace {
+
+constexpr double EnergyDrainPerFrame = 0.02;
+
+// Fills the working banks with the chosen edition's pictures.
+void FillWorkingBanks(int edition) {
+  auto& objects = ObjectForm();
+  auto& characters = edition == 1 ? objects.Image2 : objects.Image0;
+  auto& items = edition == 1 ? objects.Image3 : objects.Image1;
+  for (std::size_t i = 0; i < WingCount; ++i) {
+    Form2().Image2[i].CopyPictureFrom(characters[i]);
+    Form2().Image3[i].CopyPictureFrom(items[i]);
+  }
+  const auto& shot = objects.Image4[edition == 1 ? 0 : 1];
+  Form1().Image3.CopyPictureFrom(shot);
+  Form1().Image6.CopyPictureFrom(shot);
+}
+
+void RunFrame() {
+  G.Energy = static_cast<float>(G.Energy - EnergyDrainPerFrame);
+  Form3().EnergyLabel.SetCaption(Text(Int(G.Energy)));
+
+  if (G.WingItemActive) {
+    // The Wing item's drift takes its place here.
+  } else {
+    WingItemSpawnTest();
+  }
+  if (G.BombActive) {
+    // The bomb's fall takes its place here.
+  } else {
+    BombSpawnTest();
+  }
+  if (G.CometActive) {
+    // The comet's fall takes its place here.
+  } else {
+    CometSpawnTest();
+  }
+
+  // Running out of energy is tested first: it loses even with no enemies left.
+  if (G.Energy < 0) {
+    G.StageResult = 1;
+    G.StageRunning = false;
+  } else if (G.EnemiesLeft <= 0) {
+    G.StageResult = 2;
+    G.StageRunning = false;
+  }
+}
+
+}  // namespace
+
+void StartUp() {
+  SeedRandom(Tk().ClockSeed());
+  G.HighScore = 0;
+  for (;;) {
+    SetupGame();
+    StartGame();
+    G.GameRunning = true;
+    while (G.GameRunning) RunStage();
+  }
+}
+
+void SetupGame() {
+  G.DialogDone = true;
+  Form5().Show();
+  PlayMidi("Quor6.mid");
+  while (G.DialogDone) Tk().PumpEvents();
+
+  Form2().Load();
+  ObjectForm().Load();
+  G.Edition = Form5().Option1.Value() ? 1 : 2;
+  FillWorkingBanks(G.Edition);
+  Form5().Unload();
+  StopMidi();
+}
+
+void StartGame() {
+  G.Score = 0;
+  G.StageNo = 0;
+  G.EnemyCarry = 0;
+  auto& field = Form1();
+  for (Sprite* sprite :
+       {&field.Image4, &field.Image3, &field.Image5, &field.Image6, &field.Image7, &field.Image8})
+    sprite->Hide();
+  field.Show();
+  Form3().Show();
+  G.FrameWait = true;
+  field.Timer1.SetEnabled(true);
+}
+
+// One stage: frames paced by the frame timer until the end test stops it.
+// Ticks never queue: a tick that falls into a long frame is swallowed by the
+// FrameWait = true at its end.
+void RunStage() {
+  SetupStage();
+  while (G.StageRunning) {
+    while (G.FrameWait) Tk().PumpEvents();
+    RunFrame();
+    G.FrameWait = true;
+    Observer().FrameEnded();
+  }
+  Observer().StageEnded();
+  if (G.StageResult == 1) {
+    GameOver();
+    G.GameRunning = false;
+  } else if (G.StageResult == 2) {
+    StageClear();
+  }
+}
+
+}  // namespace quorvan

@@ -1,0 +1,14 @@
+// The spine of the game: start-up, the setup before every game, the game
+// start and one stage with its per-frame loop.
+#pragma once
+
+namespace quorvan {
+
+// Never returns normally: the program ends from a window's close handler,
+// which makes the toolkit throw ProgramEnd out of the wait that runs.
+void StartUp();
+void SetupGame();
+void StartGame();
+void RunStage();
+
+}  // namespace quorvan

@@ -1,0 +1,7 @@
+#include "game/GameState.h"
+
+namespace quorvan {
+
+GameState G;
+
+}  // namespace quorvan

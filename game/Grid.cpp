@@ -1,0 +1,27 @@
+#include "game/Grid.h"
+
+#include "game/GameState.h"
+#include "game/Hooks.h"
+#include "screens/Playfield.h"
+
+namespace quorvan {
+
+void PlaceOnGrid(int x, int y, Sprite& sprite) {
+  sprite.SetLeft(x * GridCell);
+  sprite.SetTop(y * GridCell);
+}
+
+// The pause ends at the first tick of Timer2. The timer is left with interval
+// 0 and disabled, so a late tick cannot cut a later pause short.
+void WaitMs(int ms) {
+  auto& timer = Form1().Timer2;
+  Observer().WaitStarted(ms);
+  timer.SetInterval(ms);
+  G.TickWait = true;
+  timer.SetEnabled(true);
+  while (G.TickWait) Tk().PumpEvents();
+  timer.SetInterval(0);
+  timer.SetEnabled(false);
+}
+
+}  // namespace quorvan

@@ -1,0 +1,94 @@
+#include "game/StageEnd.h"
+
+#include "game/GameState.h"
+#include "game/Grid.h"
+#include "game/Hooks.h"
+#include "game/Random.h"
+#include "game/Text.h"
+#include "screens/MessageWindow.h"
+#include "screens/Playfield.h"
+#include "screens/StatusPanel.h"
+#include "sound/ZT_Midi.h"
+
+namespace quorvan {
+namespace {
+
+constexpr int LastStage = StageCount - 1;
+constexpr int FinalClearPauseMs = 12000;
+constexpr int GameOverPauseMs = 10000;
+
+void OpenMessage() {
+  auto& message = Form4();
+  message.Show();
+  message.Cls();
+  message.Command1.Hide();
+}
+
+// Energy left at a clear, times ten, rounded down.
+int EnergyBonus() { return Int(static_cast<double>(G.Energy) * 10); }
+
+void AwardBonus() {
+  const int bonus = EnergyBonus();
+  PrintAt(18, 7, "Bonus=" + Text(bonus) + "Points");
+  G.Score += EnergyBonus();
+}
+
+}  // namespace
+
+void PrintAt(int column, int row, const std::string& text) {
+  auto& message = Form4();
+  const int x = column * 120;
+  const int y = row * message.TextHeight(text);
+  message.Print(x, y, text);
+}
+
+void StageClear() {
+  OpenMessage();
+  if (G.StageNo < LastStage) {
+    PlayMidi("Quor2.mid");
+    PrintAt(19, 3, "Stage " + Text(G.StageNo + 1) + " Clear");
+    AwardBonus();
+    PrintAt(18, 9, "Score=" + Text(G.Score) + "Points");
+    Form4().Command1.Show();
+    G.DialogDone = true;
+    while (G.DialogDone) Tk().PumpEvents();
+    StopMidi();
+    Form4().Hide();
+    auto& field = Form1();
+    for (Sprite* sprite : {&field.Image1, &field.Image3, &field.Image4, &field.Image5,
+                           &field.Image6, &field.Image7, &field.Image8})
+      sprite->Hide();
+    G.EnemyCarry = G.EnemiesLeft;
+    G.StageNo += 1;
+    return;
+  }
+  PlayMidi("Quor5.mid");
+  PrintAt(19, 3, "All Stage Clear!!");
+  AwardBonus();
+  WaitMs(FinalClearPauseMs);
+  G.GameRunning = false;
+  GameOver();
+}
+
+void GameOver() {
+  OpenMessage();
+  PlayMidi("Quor3.mid");
+  PrintAt(14, 3, "Ｇａｍｅ　Ｏｖｅｒ…");
+  PrintAt(16, 5, "Score=" + Text(G.Score) + "Points");
+  PrintAt(16, 7, "High Score=" + Text(G.HighScore) + "Points");
+  WaitMs(GameOverPauseMs);
+  if (G.Score > G.HighScore) {
+    G.HighScore = G.Score;
+    PrintAt(13, 9, "New High Score=" + Text(G.HighScore) + "Points");
+    PlayMidi("Quor7.mid");
+    PrintAt(16, 11, "You got a High Score!");
+    WaitMs(GameOverPauseMs);
+  }
+  // The game's music plays on into the setup window's.
+  Form4().Unload();
+  Form1().Unload();
+  Form3().Unload();
+  Observer().GameEnded();
+}
+
+}  // namespace quorvan

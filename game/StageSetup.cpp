@@ -1,0 +1,66 @@
+#include "game/StageSetup.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "character/Wings.h"
+#include "game/GameState.h"
+#include "game/Grid.h"
+#include "game/Random.h"
+#include "game/Text.h"
+#include "screens/PictureBanks.h"
+#include "screens/Playfield.h"
+#include "screens/StatusPanel.h"
+
+namespace quorvan {
+namespace {
+
+// The count is a 16-bit number. The carry is never positive in play, but a
+// count entered by hand can be anything, so the sum is kept in range rather
+// than overflowing.
+int QuotaAfterCarry(int carry) {
+  const long long quota = static_cast<long long>(carry) + EnemyQuota;
+  return static_cast<int>(std::clamp<long long>(quota, std::numeric_limits<std::int16_t>::min(),
+                                                std::numeric_limits<std::int16_t>::max()));
+}
+
+}  // namespace
+
+void SetupStage() {
+  G.PlayerX = 0;
+  // Super Quorvan is not kept into the next stage, but it leaves a random Wing behind.
+  G.WingNo = G.WingNo == 10 ? Int(Rnd() * 9) + 1 : 0;
+  G.Energy = 100;
+  G.EnemiesLeft = QuotaAfterCarry(G.EnemyCarry);
+  G.ItemsTaken = 0;
+
+  auto& panel = Form3();
+  panel.ScoreLabel.SetCaption(Text(G.Score));
+  panel.StageLabel.SetCaption(Text(G.StageNo + 1));
+  panel.EnemyLabel.SetCaption(Text(G.EnemiesLeft));
+  panel.EnergyLabel.SetCaption(Text(Int(G.Energy)));
+
+  G.WingItemActive = false;
+  G.ShotActive = false;
+  G.CometActive = false;
+  G.BombActive = false;
+  G.StageRunning = true;
+
+  auto& field = Form1();
+  for (int i = 0; i < EnemyCount; ++i) {
+    const auto slot = static_cast<std::size_t>(i);
+    field.Image2[slot].CopyPictureFrom(Form2().Image1[static_cast<std::size_t>(G.StageNo)]);
+    G.EnemyX[slot] = Int(Rnd() * 39);
+    G.EnemyY[slot] = Int(Rnd() * 15);
+    PlaceOnGrid(G.EnemyX[slot], G.EnemyY[slot], field.Image2[slot]);
+  }
+
+  ShowWingPicture();
+  ShowWingName();
+  PlaceOnGrid(G.PlayerX, 22, field.Image1);
+  field.Image1.Show();
+  panel.StageLabel.SetCaption(Text(G.StageNo + 1));
+}
+
+}  // namespace quorvan

@@ -1,0 +1,151 @@
+#include "platform/headless/Scenario.h"
+
+#include <charconv>
+#include <map>
+#include <sstream>
+
+namespace quorvan {
+namespace {
+
+std::vector<std::string> Words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+template <typename T>
+T Number(const std::string& word, const char* what) {
+  T value{};
+  const auto* end = word.data() + word.size();
+  const auto result = std::from_chars(word.data(), end, value);
+  if (result.ec != std::errc() || result.ptr != end)
+    throw ScenarioError(std::string("expected ") + what + ", found \"" + word + "\"");
+  return value;
+}
+
+// Key codes are numbers; a few names are accepted for readability.
+int KeyCode(const std::string& word) {
+  static const std::map<std::string, int> names = {
+      {"left", 37}, {"right", 39}, {"space", 32}, {"ctrl", 17}, {"shift", 16},
+  };
+  if (auto it = names.find(word); it != names.end()) return it->second;
+  return Number<int>(word, "a key code");
+}
+
+RandomValues ParseRandom(const std::vector<std::string>& w, std::size_t from) {
+  RandomValues rnd;
+  for (std::size_t i = from; i < w.size(); ++i) {
+    if (w[i] == "..." && i + 1 == w.size() && !rnd.values.empty()) {
+      rnd.repeatLast = true;
+      break;
+    }
+    const double v = Number<double>(w[i], "a number in [0, 1)");
+    if (!(v >= 0 && v < 1)) throw ScenarioError("random value out of [0, 1): " + w[i]);
+    rnd.values.push_back(v);
+  }
+  if (rnd.values.empty()) throw ScenarioError("rnd needs at least one value");
+  return rnd;
+}
+
+void Expect(bool ok, const char* message) {
+  if (!ok) throw ScenarioError(message);
+}
+
+ScenarioInput ParseInput(const std::vector<std::string>& w, std::size_t i) {
+  Expect(i < w.size(), "an input is missing after 'at'");
+  ScenarioInput input;
+  const std::string& verb = w[i];
+  const std::size_t args = w.size() - i - 1;
+  if (verb == "key") {
+    Expect(args == 2 || args == 3, "usage: key down|up CODE [SHIFT]");
+    Expect(w[i + 1] == "down" || w[i + 1] == "up", "usage: key down|up CODE [SHIFT]");
+    input.kind = w[i + 1] == "down" ? ScenarioInput::Kind::KeyDown : ScenarioInput::Kind::KeyUp;
+    input.code = KeyCode(w[i + 2]);
+    if (args == 3) input.shift = Number<int>(w[i + 3], "a shift state");
+  } else if (verb == "click") {
+    Expect(args == 1, "usage: click ENEMY");
+    input.kind = ScenarioInput::Kind::Click;
+    input.code = Number<int>(w[i + 1], "an enemy slot 0..7");
+    Expect(input.code >= 0 && input.code < 8, "an enemy slot is 0..7");
+  } else if (verb == "mouse") {
+    Expect(args == 2, "usage: mouse BUTTON SHIFT");
+    input.kind = ScenarioInput::Kind::Mouse;
+    input.code = Number<int>(w[i + 1], "a mouse button");
+    input.shift = Number<int>(w[i + 2], "a shift state");
+  } else if (verb == "close") {
+    Expect(args == 1, "usage: close WINDOW");
+    input.kind = ScenarioInput::Kind::Close;
+    input.window = w[i + 1];
+  } else if (verb == "rnd") {
+    input.kind = ScenarioInput::Kind::Rnd;
+    input.rnd = ParseRandom(w, i + 1);
+  } else {
+    throw ScenarioError("unknown input \"" + verb + "\"");
+  }
+  return input;
+}
+
+void ParseLine(const std::string& line, Scenario& s) {
+  const auto w = Words(line);
+  if (w.empty()) return;
+  const std::string& verb = w[0];
+  if (verb == "seed") {
+    Expect(w.size() == 2, "usage: seed N");
+    s.seed = Number<std::uint64_t>(w[1], "a seed");
+  } else if (verb == "rnd") {
+    s.rnd = ParseRandom(w, 1);
+  } else if (verb == "edition") {
+    Expect(w.size() == 2 && (w[1] == "1" || w[1] == "2"), "usage: edition 1|2");
+    s.edition = w[1] == "1" ? 1 : 2;
+  } else if (verb == "ok") {
+    Expect(w.size() == 2, "usage: ok MS");
+    s.okMs = Number<int>(w[1], "milliseconds");
+    Expect(s.okMs >= 0, "ok needs a delay of 0 ms or more");
+  } else if (verb == "entry") {
+    // The text is the rest of the line as written, blanks and all.
+    const auto start = line.find("entry") + 5;
+    if (w.size() == 1) {
+      s.entries.emplace_back(std::nullopt);
+    } else {
+      s.entries.emplace_back(line.substr(start + 1));
+    }
+  } else if (verb == "at") {
+    Expect(w.size() >= 3, "usage: at F|Tms DIRECTIVE");
+    TimedInput timed;
+    std::string when = w[1];
+    if (when.size() > 2 && when.ends_with("ms")) {
+      timed.atFrame = false;
+      when.resize(when.size() - 2);
+    }
+    timed.when = Number<std::int64_t>(when, "a frame number or a time in ms");
+    Expect(timed.when >= (timed.atFrame ? 1 : 0), "frames count from 1, times from 0 ms");
+    timed.input = ParseInput(w, 2);
+    s.inputs.push_back(std::move(timed));
+  } else if (verb == "stop") {
+    Expect(w.size() == 3 && (w[1] == "frames" || w[1] == "games"), "usage: stop frames|games N");
+    s.stopAfterFrames = w[1] == "frames";
+    s.stopCount = Number<std::int64_t>(w[2], "a count");
+    Expect(s.stopCount >= 1, "stop needs a count of 1 or more");
+  } else {
+    throw ScenarioError("unknown directive \"" + verb + "\"");
+  }
+}
+
+}  // namespace
+
+Scenario ParseScenario(std::istream& in) {
+  Scenario s;
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    if (const auto hash = line.find('#'); hash != std::string::npos) line.resize(hash);
+    try {
+      ParseLine(line, s);
+    } catch (const ScenarioError& e) {
+      throw ScenarioError("line " + std::to_string(number) + ": " + e.what());
+    }
+  }
+  return s;
+}
+
+}  // namespace quorvan

@@ -1,0 +1,64 @@
+// A simulation scenario: what the player does, and when.
+//
+// One directive a line, '#' starts a comment:
+//   seed N                     the random generator's seed
+//   rnd V V ... [...]          values Rnd returns next; a trailing "..." repeats the last
+//   edition 1|2                chosen on every setup window, confirmed at once
+//   ok MS                      "O K" of the message window pressed MS ms after it shows
+//   entry [TEXT]               answers the next text entry; bare: cancels it
+//   at F DIRECTIVE             an input in the wait before frame F (frames from 1)
+//   at Tms DIRECTIVE           an input at virtual time T
+//   stop frames N | games N    the run ends after frame N or the N-th game over
+// Inputs after "at": key down|up CODE [SHIFT], click ENEMY, mouse BUTTON SHIFT,
+// close WINDOW, rnd V ...
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quorvan {
+
+struct RandomValues {
+  std::vector<double> values;
+  bool repeatLast = false;
+};
+
+struct ScenarioInput {
+  enum class Kind { KeyDown, KeyUp, Click, Mouse, Close, Rnd };
+  Kind kind = Kind::KeyDown;
+  int code = 0;   // key code, enemy slot or mouse button
+  int shift = 0;
+  std::string window;
+  RandomValues rnd;
+};
+
+struct TimedInput {
+  bool atFrame = true;     // else at a virtual time
+  std::int64_t when = 0;   // frame number or ms
+  ScenarioInput input;
+};
+
+struct Scenario {
+  std::uint64_t seed = 1;
+  RandomValues rnd;
+  int edition = 1;
+  int okMs = 1000;
+  std::vector<std::optional<std::string>> entries;  // nullopt cancels
+  std::vector<TimedInput> inputs;
+  bool stopAfterFrames = false;
+  std::int64_t stopCount = 1;  // frames or games
+};
+
+class ScenarioError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Throws ScenarioError naming the line at fault.
+Scenario ParseScenario(std::istream& in);
+
+}  // namespace quorvan

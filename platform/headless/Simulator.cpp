@@ -1,0 +1,263 @@
+#include "platform/headless/Simulator.h"
+
+#include <algorithm>
+
+#include "game/GameCycle.h"
+#include "game/GameState.h"
+#include "game/Random.h"
+#include "screens/Playfield.h"
+#include "screens/StatusPanel.h"
+#include "screens/Window.h"
+#include "sound/ZT_Midi.h"
+
+namespace quorvan {
+namespace {
+
+void AppendEnemyColumn(std::string& json, const std::array<int, EnemySlots>& values) {
+  json += '[';
+  for (int i = 0; i < EnemyCount; ++i) {
+    if (i) json += ',';
+    JsonObject::AppendInt(json, values[static_cast<std::size_t>(i)]);
+  }
+  json += ']';
+}
+
+void AppendSprite(std::string& json, std::string_view name, const Sprite& sprite) {
+  JsonObject::AppendString(json, name);
+  json += ":{\"left\":";
+  JsonObject::AppendInt(json, sprite.Left());
+  json += ",\"top\":";
+  JsonObject::AppendInt(json, sprite.Top());
+  json += sprite.Visible() ? ",\"visible\":true}" : ",\"visible\":false}";
+}
+
+void AppendLabel(std::string& json, std::string_view name, const Label& label) {
+  JsonObject::AppendString(json, name);
+  json += ':';
+  JsonObject::AppendString(json, label.Caption());
+}
+
+}  // namespace
+
+Simulator::Simulator(const Scenario& scenario, std::FILE* trace)
+    : scenario_(scenario),
+      toolkit_(scenario.seed),
+      sound_([this](const std::string& command) {
+               auto line = trace_.Event(toolkit_.Now(), "mci");
+               line.Str("command", command);
+               trace_.Write(line);
+             },
+             [this](const std::string& file, int flags) {
+               auto line = trace_.Event(toolkit_.Now(), "wav");
+               line.Str("file", file).Int("flags", flags);
+               trace_.Write(line);
+             }),
+      trace_(trace),
+      entries_(scenario.entries.begin(), scenario.entries.end()) {
+  for (const auto& input : scenario_.inputs) {
+    if (input.atFrame) frameInputs_.push_back(input);
+  }
+  std::stable_sort(frameInputs_.begin(), frameInputs_.end(),
+                   [](const TimedInput& a, const TimedInput& b) { return a.when < b.when; });
+}
+
+Simulator::~Simulator() {
+  Window::ForgetAll();
+  InstallToolkit(nullptr);
+  InstallSoundDevice(nullptr);
+  InstallObserver(nullptr);
+  ClearQueuedRandomValues();
+}
+
+int Simulator::Run() {
+  G = GameState{};
+  Window::ForgetAll();
+  ClearQueuedRandomValues();
+  InstallToolkit(&toolkit_);
+  InstallSoundDevice(&sound_);
+  InstallObserver(this);
+  toolkit_.SetListener(this);
+  for (const auto& input : scenario_.inputs) {
+    if (!input.atFrame) toolkit_.At(input.when, [this, input] { Deliver(input.input); });
+  }
+
+  if (!scenario_.rnd.values.empty())
+    QueueRandomValues(scenario_.rnd.values, scenario_.rnd.repeatLast);
+
+  int code = 0;
+  try {
+    StartUp();
+  } catch (const ProgramEnd& end) {
+    code = end.code;
+  }
+  auto line = trace_.Event(toolkit_.Now(), "exit");
+  line.Int("code", code);
+  trace_.Write(line);
+  return code;
+}
+
+void Simulator::Deliver(const ScenarioInput& input) {
+  using Kind = ScenarioInput::Kind;
+  switch (input.kind) {
+    case Kind::KeyDown: toolkit_.KeyDown(input.code, input.shift); break;
+    case Kind::KeyUp: toolkit_.KeyUp(input.code, input.shift); break;
+    case Kind::Click: toolkit_.Click("Form1", "Image2", input.code); break;
+    case Kind::Mouse: toolkit_.MouseDown("Form1", input.code, input.shift); break;
+    case Kind::Close: toolkit_.CloseRequest(input.window); break;
+    case Kind::Rnd: QueueRandomValues(input.rnd.values, input.rnd.repeatLast); break;
+  }
+}
+
+// An input for frame F waits for the first pump after frame F - 1 that
+// belongs to a running stage: the frame wait before frame F.
+void Simulator::BeforePump() {
+  while (!frameInputs_.empty() && frameInputs_.front().when - 1 <= frames_ && G.StageRunning) {
+    const ScenarioInput input = frameInputs_.front().input;
+    frameInputs_.pop_front();
+    Deliver(input);
+  }
+}
+
+// Ends the run the way a close of the setup window would.
+void Simulator::Stop() {
+  StopMidi();
+  throw ProgramEnd{0};
+}
+
+void Simulator::FrameEnded() {
+  ++frames_;
+  WriteFrame();
+  if (scenario_.stopAfterFrames && frames_ >= scenario_.stopCount) Stop();
+}
+
+void Simulator::StageEnded() {
+  auto line = trace_.Event(toolkit_.Now(), "stage_end");
+  line.Int("StageResult", G.StageResult);
+  trace_.Write(line);
+}
+
+void Simulator::GameEnded() {
+  ++games_;
+  if (!scenario_.stopAfterFrames && games_ >= scenario_.stopCount) Stop();
+}
+
+void Simulator::WaitStarted(int ms) {
+  auto line = trace_.Event(toolkit_.Now(), "wait");
+  line.Int("ms", ms);
+  trace_.Write(line);
+}
+
+void Simulator::WindowChanged(const std::string& name, const char* action) {
+  auto line = trace_.Event(toolkit_.Now(), "window");
+  line.Str("name", name).Str("action", action);
+  trace_.Write(line);
+  // The player picks the edition and confirms at once.
+  if (name == "Form5" && std::string_view(action) == "show") {
+    toolkit_.At(toolkit_.Now(), [this] {
+      toolkit_.SelectOption("Form5", scenario_.edition == 1 ? "Option1" : "Option2");
+      toolkit_.Click("Form5", "Command1");
+    });
+  }
+}
+
+void Simulator::ControlShown(const std::string& window, const ControlLayout& control) {
+  if (window == "Form4" && std::string_view(control.name) == "Command1") {
+    toolkit_.At(toolkit_.Now() + scenario_.okMs, [this] { toolkit_.Click("Form4", "Command1"); });
+  }
+}
+
+void Simulator::Printed(int x, int y, const std::string& text) {
+  auto line = trace_.Event(toolkit_.Now(), "print");
+  line.Int("x", x).Int("y", y).Str("text", text);
+  trace_.Write(line);
+}
+
+std::string Simulator::Answer(const std::string& prompt, const std::string& title,
+                              const std::string& defaultText) {
+  std::optional<std::string> answer;
+  if (!entries_.empty()) {
+    answer = entries_.front();
+    entries_.pop_front();
+  }
+  auto line = trace_.Event(toolkit_.Now(), "dialog");
+  line.Str("prompt", prompt).Str("title", title).Str("default", defaultText);
+  if (answer) {
+    line.Str("answer", *answer);
+  } else {
+    line.Raw("answer", "null");
+  }
+  trace_.Write(line);
+  return answer.value_or("");
+}
+
+void Simulator::WriteFrame() {
+  auto line = trace_.Event(toolkit_.Now(), "frame");
+  line.Int("n", frames_)
+      .Int("StageNo", G.StageNo)
+      .Float("Energy", G.Energy)
+      .Int("Score", G.Score)
+      .Int("HighScore", G.HighScore)
+      .Int("EnemiesLeft", G.EnemiesLeft)
+      .Int("EnemyCarry", G.EnemyCarry)
+      .Int("WingNo", G.WingNo)
+      .Int("Edition", G.Edition)
+      .Int("PlayerX", G.PlayerX)
+      .Int("InputCommand", G.InputCommand)
+      .Bool("ShotActive", G.ShotActive)
+      .Int("ShotX", G.ShotX)
+      .Int("ShotY", G.ShotY)
+      .Int("TargetX", G.TargetX)
+      .Int("TargetY", G.TargetY)
+      .Int("HitBonus", G.HitBonus)
+      .Int("ItemsTaken", G.ItemsTaken);
+  std::string json;
+  json.reserve(512);
+  AppendEnemyColumn(json, G.EnemyX);
+  line.Raw("EnemyX", json);
+  json.clear();
+  AppendEnemyColumn(json, G.EnemyY);
+  line.Raw("EnemyY", json);
+  line.Bool("WingItemActive", G.WingItemActive)
+      .Int("WingItemX", G.WingItemX)
+      .Int("WingItemY", G.WingItemY)
+      .Int("WingItemKind", G.WingItemKind)
+      .Bool("BombActive", G.BombActive)
+      .Int("BombX", G.BombX)
+      .Int("BombY", G.BombY)
+      .Bool("CometActive", G.CometActive)
+      .Int("CometX", G.CometX)
+      .Int("CometY", G.CometY);
+
+  const auto& panel = Form3();
+  json.clear();
+  json += '{';
+  AppendLabel(json, "EnergyLabel", panel.EnergyLabel);
+  json += ',';
+  AppendLabel(json, "ScoreLabel", panel.ScoreLabel);
+  json += ',';
+  AppendLabel(json, "EnemyLabel", panel.EnemyLabel);
+  json += ',';
+  AppendLabel(json, "StageLabel", panel.StageLabel);
+  json += ',';
+  AppendLabel(json, "WingLabel", panel.WingLabel);
+  json += '}';
+  line.Raw("labels", json);
+
+  const auto& field = Form1();
+  json.clear();
+  json += '{';
+  AppendSprite(json, "Image1", field.Image1);
+  const std::pair<const char*, const Sprite*> sprites[] = {
+      {"Image3", &field.Image3}, {"Image4", &field.Image4}, {"Image5", &field.Image5},
+      {"Image6", &field.Image6}, {"Image7", &field.Image7}, {"Image8", &field.Image8},
+      {"Zbang", &field.Zbang}};
+  for (const auto& [name, sprite] : sprites) {
+    json += ',';
+    AppendSprite(json, name, *sprite);
+  }
+  json += '}';
+  line.Raw("sprites", json);
+  trace_.Write(line);
+}
+
+}  // namespace quorvan

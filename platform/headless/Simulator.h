@@ -1,0 +1,60 @@
+// Runs the real game cycle on the headless toolkit from a scenario and
+// writes what happens as a trace.
+#pragma once
+
+#include <cstdio>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "game/Hooks.h"
+#include "platform/headless/HeadlessToolkit.h"
+#include "platform/headless/RecordingSound.h"
+#include "platform/headless/Scenario.h"
+#include "platform/headless/TraceWriter.h"
+
+namespace quorvan {
+
+class Simulator final : private GameObserver, private HeadlessToolkit::Listener {
+ public:
+  Simulator(const Scenario& scenario, std::FILE* trace);
+  ~Simulator();
+  Simulator(const Simulator&) = delete;
+  Simulator& operator=(const Simulator&) = delete;
+
+  // Plays the scenario to its stop; returns the program's exit code.
+  int Run();
+
+  HeadlessToolkit& Toolkit() { return toolkit_; }
+  std::int64_t Frames() const { return frames_; }
+
+ private:
+  // The game cycle's moments.
+  void FrameEnded() override;
+  void StageEnded() override;
+  void GameEnded() override;
+  void WaitStarted(int ms) override;
+  // What the toolkit shows and asks.
+  void WindowChanged(const std::string& name, const char* action) override;
+  void ControlShown(const std::string& window, const ControlLayout& control) override;
+  void Printed(int x, int y, const std::string& text) override;
+  std::string Answer(const std::string& prompt, const std::string& title,
+                     const std::string& defaultText) override;
+  void BeforePump() override;
+
+  void Deliver(const ScenarioInput& input);
+  void Stop();
+  void WriteFrame();
+
+  Scenario scenario_;
+  HeadlessToolkit toolkit_;
+  RecordingSound sound_;
+  TraceWriter trace_;
+  std::deque<TimedInput> frameInputs_;  // in frame order
+  std::deque<std::optional<std::string>> entries_;
+  std::int64_t frames_ = 0;
+  std::int64_t games_ = 0;
+};
+
+}  // namespace quorvan

@@ -1,0 +1,119 @@
+#include "screens/Playfield.h"
+
+#include "screens/Palette.h"
+#include "screens/Pictures.h"
+#include "sound/ZT_Midi.h"
+
+namespace quorvan {
+namespace {
+
+std::vector<ControlLayout> Controls() {
+  using K = ControlKind;
+  std::vector<ControlLayout> c = {
+      {.name = "Timer3", .kind = K::Timer, .interval = ExplosionMs, .enabled = true},
+      {.name = "Timer2", .kind = K::Timer, .interval = 0, .enabled = false},
+      {.name = "Timer1", .kind = K::Timer, .interval = FrameIntervalMs, .enabled = true},
+      {.name = "Shape1", .kind = K::Shape, .left = 120, .top = 0, .width = 6855, .height = 3375,
+       .fore = Grey},
+      {.name = "Zbang", .left = 5280, .top = 2640, .width = 480, .height = 240, .visible = false,
+       .picture = &pictures::Zbang},
+      {.name = "Image8", .left = 4440, .top = 480, .width = 240, .height = 480,
+       .picture = &pictures::Mirror},
+      {.name = "Image7", .left = 480, .top = 1800, .width = 255, .height = 255, .visible = false,
+       .picture = &pictures::Comet},
+      {.name = "Image6", .left = 3600, .top = 1560, .width = 255, .height = 255, .visible = false,
+       .picture = &pictures::Shot[0]},
+      {.name = "Image5", .left = 4080, .top = 480, .width = 240, .height = 480, .visible = false,
+       .picture = &pictures::Bomb},
+      {.name = "Image4", .left = 1080, .top = 840, .width = 480, .height = 480, .visible = false,
+       .picture = &pictures::Item[0][10]},
+      {.name = "Image3", .left = 3240, .top = 1440, .width = 255, .height = 255, .visible = false,
+       .picture = &pictures::Shot[0]},
+  };
+  for (int i = 0; i < EnemyCount; ++i) {
+    c.push_back({.name = "Image2", .index = i, .left = 240 + 720 * (i / 2),
+                 .top = i % 2 == 0 ? 120 : 480, .width = 615, .height = 255,
+                 .crossCursor = true});
+  }
+  c.push_back({.name = "Image1", .left = 1560, .top = 1680, .width = 480, .height = 480,
+               .visible = false, .picture = &pictures::Character[0][0]});
+  return c;
+}
+
+const WindowLayout Form1Layout{
+    .name = "Form1",
+    .caption = "Quorvan Windows / 32",
+    .border = Border::None,
+    .back = Black,
+    .clientWidth = PlayfieldWidth,
+    .clientHeight = PlayfieldHeight,
+    .icon = &pictures::GameIcon,
+    .keyPreview = true,
+    .controls = Controls(),
+};
+
+}  // namespace
+
+PlayfieldWindow::PlayfieldWindow() : Window(Form1Layout) {}
+
+PlayfieldWindow& Form1() {
+  static PlayfieldWindow window;
+  return window;
+}
+
+// Centred across the screen and 200 twips above its middle, which leaves room
+// for the status panel on top.
+void PlayfieldWindow::OnLoad() {
+  Move({.left = Tk().ScreenWidth() / 2 - PlayfieldWidth / 2,
+        .top = Tk().ScreenHeight() / 2 - 2800,
+        .width = PlayfieldWidth,
+        .height = PlayfieldHeight});
+  Shape1.SetRect(1, 1, Width() - 2, Height() - 1);
+}
+
+void PlayfieldWindow::OnKeyDown(int keyCode, int /*shift*/) {
+  if (keyCode == keys::Right) G.InputCommand = 1;
+  if (keyCode == keys::Left) G.InputCommand = 2;
+  if (keyCode == keys::Space || keyCode == keys::Ctrl) G.InputCommand = 3;
+}
+
+// Only the arrows are released: a fire stays pending until it is carried out.
+void PlayfieldWindow::OnKeyUp(int keyCode, int /*shift*/) {
+  if (keyCode == keys::Right || keyCode == keys::Left) G.InputCommand = 0;
+}
+
+// A way back to black should the red flash of a bomb hit ever stay.
+void PlayfieldWindow::OnMouseDown(int button, int shift, int /*x*/, int /*y*/) {
+  if (button == 2 && shift != 0) SetBackColor(Black);
+}
+
+// With the Slant Wing a click on an enemy steers a shot to it, for free.
+void PlayfieldWindow::OnClick(int control) {
+  for (int i = 0; i < EnemyCount; ++i) {
+    if (control != Image2[static_cast<std::size_t>(i)].Index()) continue;
+    if (G.WingNo != 4 || G.ShotActive) return;
+    G.ShotActive = true;
+    G.ShotX = G.PlayerX;
+    G.ShotY = 22;
+    G.InputCommand = 0;
+    G.TargetX = G.EnemyX[static_cast<std::size_t>(i)];
+    G.TargetY = G.EnemyY[static_cast<std::size_t>(i)];
+    return;
+  }
+}
+
+void PlayfieldWindow::OnTimer(int control) {
+  if (control == Timer1.Index()) G.FrameWait = false;
+  if (control == Timer2.Index()) G.TickWait = false;
+  if (control == Timer3.Index()) {
+    Zbang.Hide();
+    Timer3.SetEnabled(false);
+  }
+}
+
+void PlayfieldWindow::OnCloseRequest() {
+  StopMidi();
+  Tk().EndProgram(0);
+}
+
+}  // namespace quorvan
