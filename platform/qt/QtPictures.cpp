@@ -1,0 +1,48 @@
+#include "platform/qt/QtPictures.h"
+
+#include <QImage>
+#include <algorithm>
+#include <cstdio>
+
+#include "sound/FileLookup.h"
+
+namespace quorvan {
+namespace {
+
+QPixmap Read(const Picture& picture) {
+  const auto path = FindIgnoringCase(AssetFolder() / "pictures", picture.file ? picture.file : "");
+  if (path.empty()) return {};
+  QImage image(QString::fromStdString(path.string()));
+  if (image.isNull()) return {};
+  // A bitmap covers its rectangle: whatever transparency its file has goes.
+  image = image.convertToFormat(picture.icon ? QImage::Format_ARGB32_Premultiplied
+                                             : QImage::Format_RGB32);
+  return QPixmap::fromImage(image);
+}
+
+QPixmap Blank(const Picture& picture) {
+  QPixmap blank(std::max(picture.width, 1), std::max(picture.height, 1));
+  blank.fill(Qt::transparent);
+  return blank;
+}
+
+}  // namespace
+
+const QPixmap& PictureCache::Get(const Picture& picture) {
+  const std::string key = std::string(picture.file ? picture.file : "") +
+                          (picture.icon ? "|icon" : "|bitmap");
+  if (auto it = pixmaps_.find(key); it != pixmaps_.end()) return it->second;
+  QPixmap pixmap = Read(picture);
+  if (pixmap.isNull()) {
+    if (!complained_) {
+      std::fprintf(stderr, "quorvan: cannot read picture %s in %s; it stays blank\n",
+                   picture.file ? picture.file : "(none)",
+                   (AssetFolder() / "pictures").string().c_str());
+      complained_ = true;
+    }
+    pixmap = Blank(picture);
+  }
+  return pixmaps_.emplace(key, std::move(pixmap)).first->second;
+}
+
+}  // namespace quorvan

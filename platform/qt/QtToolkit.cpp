@@ -1,0 +1,190 @@
+#include "platform/qt/QtToolkit.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QInputDialog>
+#include <QScreen>
+#include <chrono>
+
+namespace quorvan {
+namespace {
+
+// The offscreen platform has no stacking order and says so on every raise.
+void Raise(QWidget& window) {
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) window.raise();
+}
+
+}  // namespace
+
+QtToolkit::QtToolkit() {
+  // Windows are hidden and shown, never closed by Qt; the game ends itself.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+QtToolkit::~QtToolkit() {
+  for (auto& [id, window] : windows_) delete window.data();
+  windows_.clear();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QtWindow* QtToolkit::Window(WindowId w) const {
+  const auto it = windows_.find(w);
+  return it == windows_.end() ? nullptr : it->second.data();
+}
+
+WindowId QtToolkit::CreateWindow(const WindowLayout& layout, WindowEvents& events) {
+  const WindowId id = nextId_++;
+  windows_.emplace(id, new QtWindow(layout, events, pictures_, failure_));
+  return id;
+}
+
+void QtToolkit::DestroyWindow(WindowId w) {
+  const auto it = windows_.find(w);
+  if (it == windows_.end()) return;
+  if (QtWindow* window = it->second.data()) {
+    window->Detach();
+    // Perhaps we are inside one of its own handlers: it goes once they return.
+    window->deleteLater();
+  }
+  windows_.erase(it);
+}
+
+void QtToolkit::ShowWindow(WindowId w) {
+  if (QtWindow* window = Window(w)) {
+    window->show();
+    Raise(*window);
+    window->activateWindow();
+  }
+}
+
+void QtToolkit::HideWindow(WindowId w) {
+  if (QtWindow* window = Window(w)) window->hide();
+}
+
+WindowRect QtToolkit::GetWindowRect(WindowId w) {
+  const QtWindow* window = Window(w);
+  return window ? window->OuterRect() : WindowRect{};
+}
+
+void QtToolkit::MoveWindow(WindowId w, const WindowRect& rect) {
+  if (QtWindow* window = Window(w)) window->MoveOuter(rect);
+}
+
+void QtToolkit::SetWindowCaption(WindowId w, const std::string& caption) {
+  if (QtWindow* window = Window(w)) window->setWindowTitle(QString::fromStdString(caption));
+}
+
+void QtToolkit::SetBackColor(WindowId w, Rgb colour) {
+  if (QtWindow* window = Window(w)) window->SetBackColor(colour);
+}
+
+void QtToolkit::SetFocus(WindowId w) {
+  if (QtWindow* window = Window(w)) {
+    Raise(*window);
+    window->activateWindow();
+  }
+}
+
+void QtToolkit::SetControlRect(WindowId w, int control, int left, int top, int width,
+                               int height) {
+  if (QtWindow* window = Window(w)) window->SetControlRect(control, left, top, width, height);
+}
+
+void QtToolkit::SetControlVisible(WindowId w, int control, bool visible) {
+  if (QtWindow* window = Window(w)) window->SetControlVisible(control, visible);
+}
+
+void QtToolkit::SetControlText(WindowId w, int control, const std::string& text) {
+  if (QtWindow* window = Window(w)) window->SetControlText(control, QString::fromStdString(text));
+}
+
+void QtToolkit::SetControlPicture(WindowId w, int control, const Picture* picture) {
+  if (QtWindow* window = Window(w)) window->SetControlPicture(control, picture);
+}
+
+bool QtToolkit::IsOptionSelected(WindowId w, int control) {
+  const QtWindow* window = Window(w);
+  return window && window->IsOptionSelected(control);
+}
+
+void QtToolkit::SetTimer(WindowId w, int control, int intervalMs, bool enabled) {
+  if (QtWindow* window = Window(w)) window->SetTimer(control, intervalMs, enabled);
+}
+
+void QtToolkit::ClearSurface(WindowId w) {
+  if (QtWindow* window = Window(w)) window->ClearSurface();
+}
+
+void QtToolkit::PrintText(WindowId w, int x, int y, const std::string& text) {
+  if (QtWindow* window = Window(w)) window->PrintText(x, y, QString::fromStdString(text));
+}
+
+int QtToolkit::TextHeight(WindowId w, const std::string& text) {
+  const QtWindow* window = Window(w);
+  return window ? window->TextHeight(QString::fromStdString(text)) : 0;
+}
+
+void QtToolkit::DrawLine(WindowId w, int x1, int y1, int x2, int y2, Rgb colour) {
+  if (QtWindow* window = Window(w)) window->DrawLine(x1, y1, x2, y2, colour);
+}
+
+std::string QtToolkit::AskText(const std::string& prompt, const std::string& title,
+                               const std::string& defaultText) {
+  Settle();
+  QInputDialog dialog;
+  dialog.setInputMode(QInputDialog::TextInput);
+  dialog.setWindowTitle(QString::fromStdString(title));
+  dialog.setLabelText(QString::fromStdString(prompt));
+  dialog.setTextValue(QString::fromStdString(defaultText));
+  dialog_ = &dialog;
+  // The dialog runs its own loop, so the game's timers go on ticking.
+  const bool accepted = dialog.exec() == QDialog::Accepted;
+  dialog_ = nullptr;
+  Settle();
+  return accepted ? dialog.textValue().toStdString() : std::string();
+}
+
+void QtToolkit::Settle() {
+  // deleteLater is never carried out by processEvents outside an event loop.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
+  if (ending_) throw ProgramEnd{endCode_};
+}
+
+void QtToolkit::PumpEvents() {
+  Settle();
+  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  Settle();
+}
+
+void QtToolkit::ProcessPendingEvents() {
+  Settle();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  Settle();
+}
+
+std::uint64_t QtToolkit::ClockSeed() {
+  const auto steady = std::chrono::steady_clock::now().time_since_epoch().count();
+  const auto system = std::chrono::system_clock::now().time_since_epoch().count();
+  return static_cast<std::uint64_t>(steady) ^ (static_cast<std::uint64_t>(system) << 1);
+}
+
+int QtToolkit::ScreenWidth() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? ToTwips(screen->geometry().width()) : 0;
+}
+
+int QtToolkit::ScreenHeight() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? ToTwips(screen->geometry().height()) : 0;
+}
+
+void QtToolkit::EndProgram(int code) {
+  endCode_ = code;
+  ending_ = true;
+  if (dialog_) dialog_->reject();
+  // A pump blocked in its wait must return to throw.
+  if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
+}
+
+}  // namespace quorvan

@@ -1,0 +1,314 @@
+#include "platform/qt/QtWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <QTimer>
+#include <algorithm>
+
+#include "platform/qt/QtFonts.h"
+#include "platform/qt/QtKeys.h"
+#include "platform/qt/QtPictures.h"
+
+namespace quorvan {
+namespace {
+
+constexpr int LeftButton = 1;
+constexpr int RightButton = 2;
+constexpr int MiddleButton = 4;
+
+Qt::WindowFlags FlagsOf(Border border) {
+  switch (border) {
+    case Border::None:
+      return Qt::Window | Qt::FramelessWindowHint;
+    case Border::FixedSingle:
+      return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+             Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+             Qt::WindowCloseButtonHint;
+    case Border::FixedToolWindow:
+      return Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+             Qt::WindowCloseButtonHint;
+    case Border::Sizable:
+      break;
+  }
+  return Qt::Window;
+}
+
+int MouseButton(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return LeftButton;
+    case Qt::RightButton:
+      return RightButton;
+    case Qt::MiddleButton:
+      return MiddleButton;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+QtWindow::QtWindow(const WindowLayout& layout, WindowEvents& events, PictureCache& pictures,
+                   std::exception_ptr& failure)
+    : QWidget(nullptr, FlagsOf(layout.border)),
+      events_(&events),
+      pictures_(pictures),
+      failure_(failure),
+      border_(layout.border),
+      keyPreview_(layout.keyPreview),
+      back_(ToQColor(layout.back)),
+      fore_(ToQColor(layout.fore)),
+      font_(GameFont(layout.font)) {
+  setAttribute(Qt::WA_QuitOnClose, false);
+  setWindowTitle(QString::fromUtf8(layout.caption ? layout.caption : ""));
+  if (layout.icon) setWindowIcon(QIcon(pictures_.Get(*layout.icon)));
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, back_);
+  setPalette(palette);
+  const QSize client(std::max(ToPixels(layout.clientWidth), 1),
+                     std::max(ToPixels(layout.clientHeight), 1));
+  ApplyBorder(border_, client);
+  surface_ = QImage(client, QImage::Format_ARGB32_Premultiplied);
+  surface_.fill(Qt::transparent);
+  installEventFilter(this);
+
+  for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+    const int index = static_cast<int>(i);
+    controls_.push_back(MakeControl(
+        layout.controls[i], *this, pictures_,
+        [this, index] { Deliver([index](WindowEvents& e) { e.OnClick(index); }); },
+        [this, index] { Deliver([index](WindowEvents& e) { e.OnTimer(index); }); }));
+    if (QWidget* widget = controls_.back().widget) widget->installEventFilter(this);
+  }
+}
+
+template <typename F>
+void QtWindow::Deliver(F handler) {
+  if (!events_) return;
+  try {
+    handler(*events_);
+  } catch (...) {
+    if (!failure_) failure_ = std::current_exception();
+  }
+}
+
+void QtWindow::Detach() {
+  events_ = nullptr;
+  for (auto& control : controls_) {
+    if (control.timer) control.timer->stop();
+  }
+  hide();
+}
+
+void QtWindow::ApplyBorder(Border border, QSize client) {
+  if (border == Border::Sizable) {
+    resize(client);
+  } else {
+    setFixedSize(client);
+  }
+}
+
+WindowRect QtWindow::OuterRect() const {
+  const QRect outer = frameGeometry();
+  return {ToTwips(outer.left()), ToTwips(outer.top()), ToTwips(outer.width()),
+          ToTwips(outer.height())};
+}
+
+void QtWindow::MoveOuter(const WindowRect& rect) {
+  const QRect outer = frameGeometry();
+  const QRect inner = geometry();
+  const int frameWidth = outer.width() - inner.width();
+  const int frameHeight = outer.height() - inner.height();
+  ApplyBorder(border_, QSize(std::max(ToPixels(rect.width) - frameWidth, 1),
+                             std::max(ToPixels(rect.height) - frameHeight, 1)));
+  move(ToPixels(rect.left), ToPixels(rect.top));
+}
+
+void QtWindow::SetBackColor(Rgb colour) {
+  back_ = ToQColor(colour);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, back_);
+  setPalette(palette);
+  // A new background erases whatever was drawn on the old one.
+  ClearSurface();
+}
+
+const QtControl* QtWindow::Find(int control) const {
+  if (control < 0 || control >= ControlCount()) return nullptr;
+  return &controls_[static_cast<std::size_t>(control)];
+}
+
+QWidget* QtWindow::ControlWidget(int control) const {
+  const QtControl* c = Find(control);
+  return c ? c->widget : nullptr;
+}
+
+QTimer* QtWindow::ControlTimer(int control) const {
+  const QtControl* c = Find(control);
+  return c ? c->timer : nullptr;
+}
+
+void QtWindow::SetControlRect(int control, int left, int top, int width, int height) {
+  const QtControl* found = Find(control);
+  if (!found) return;
+  auto& c = controls_[static_cast<std::size_t>(control)];
+  if (c.widget) {
+    c.widget->setGeometry(ToPixels(left), ToPixels(top), std::max(ToPixels(width), 0),
+                          std::max(ToPixels(height), 0));
+  } else if (c.kind == ControlKind::Line) {
+    c.line = QLine(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
+    update();
+  } else if (c.kind == ControlKind::Shape) {
+    c.rect = QRect(ToPixels(left), ToPixels(top), std::max(ToPixels(width), 0),
+                   std::max(ToPixels(height), 0));
+    update();
+  }
+}
+
+void QtWindow::SetControlVisible(int control, bool visible) {
+  if (!Find(control)) return;
+  auto& c = controls_[static_cast<std::size_t>(control)];
+  c.visible = visible;
+  if (c.widget) {
+    c.widget->setVisible(visible);
+  } else {
+    update();
+  }
+}
+
+void QtWindow::SetControlText(int control, const QString& text) {
+  QWidget* widget = ControlWidget(control);
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(text);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(text);
+  }
+}
+
+void QtWindow::SetControlPicture(int control, const Picture* picture) {
+  const QtControl* c = Find(control);
+  if (c && c->kind == ControlKind::Image && c->widget) ShowPicture(*c->widget, pictures_, picture);
+}
+
+bool QtWindow::IsOptionSelected(int control) const {
+  auto* option = qobject_cast<QRadioButton*>(ControlWidget(control));
+  return option && option->isChecked();
+}
+
+void QtWindow::SetTimer(int control, int intervalMs, bool enabled) {
+  QTimer* timer = ControlTimer(control);
+  if (!timer) return;
+  timer->stop();
+  // A 0 ms QTimer would fire on every pass of the loop; the game means "off".
+  if (enabled && intervalMs > 0 && events_) timer->start(intervalMs);
+}
+
+void QtWindow::ClearSurface() {
+  surface_.fill(Qt::transparent);
+  update();
+}
+
+void QtWindow::PrintText(int x, int y, const QString& text) {
+  QPainter painter(&surface_);
+  painter.setFont(font_);
+  painter.setPen(fore_);
+  painter.drawText(QRect(ToPixels(x), ToPixels(y), surface_.width(), surface_.height()),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+  update();
+}
+
+int QtWindow::TextHeight(const QString& text) const {
+  const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
+  return ToTwips(QFontMetrics(font_, &surface_).height() * lines);
+}
+
+void QtWindow::DrawLine(int x1, int y1, int x2, int y2, Rgb colour) {
+  QPainter painter(&surface_);
+  painter.setPen(QPen(ToQColor(colour), 1));
+  painter.drawLine(ToPixels(x1), ToPixels(y1), ToPixels(x2), ToPixels(y2));
+  update();
+}
+
+bool QtWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) {
+    Deliver([](WindowEvents& e) { e.OnGotFocus(); });
+  } else if (event->type() == QEvent::WindowDeactivate) {
+    Deliver([](WindowEvents& e) { e.OnLostFocus(); });
+  }
+  return QWidget::event(event);
+}
+
+bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+      return HandleKey(watched, event);
+    case QEvent::FocusOut:
+      previewed_ = nullptr;
+      return false;
+    default:
+      return false;
+  }
+}
+
+// A key reaches the game once: at the focused control when the window
+// previews keys, else when it arrives at the window itself.
+bool QtWindow::HandleKey(QObject* watched, QEvent* event) {
+  if (watched != this) {
+    if (!keyPreview_) return false;
+    previewed_ = event;
+  } else if (event == previewed_) {
+    previewed_ = nullptr;
+    return true;
+  }
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const int code = VirtualKeyCode(key->key(), key->modifiers() & Qt::KeypadModifier);
+  const int shift = ShiftBits(key->modifiers());
+  if (event->type() == QEvent::KeyPress) {
+    Deliver([code, shift](WindowEvents& e) { e.OnKeyDown(code, shift); });
+  } else if (!key->isAutoRepeat()) {
+    // Held keys repeat their key-downs only, as the game expects.
+    Deliver([code, shift](WindowEvents& e) { e.OnKeyUp(code, shift); });
+  }
+  return watched == this;
+}
+
+void QtWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), back_);
+  painter.drawImage(0, 0, surface_);
+  for (const auto& control : controls_) PaintFigure(painter, control);
+}
+
+void QtWindow::resizeEvent(QResizeEvent* event) {
+  const QSize size = event->size();
+  if (size.width() > surface_.width() || size.height() > surface_.height()) {
+    QImage grown(size.expandedTo(surface_.size()), QImage::Format_ARGB32_Premultiplied);
+    grown.fill(Qt::transparent);
+    QPainter(&grown).drawImage(0, 0, surface_);
+    surface_ = std::move(grown);
+  }
+  QWidget::resizeEvent(event);
+}
+
+void QtWindow::mousePressEvent(QMouseEvent* event) {
+  const int button = MouseButton(event->button());
+  const int shift = ShiftBits(event->modifiers());
+  const QPoint at = event->position().toPoint();
+  const int x = ToTwips(at.x());
+  const int y = ToTwips(at.y());
+  Deliver([=](WindowEvents& e) { e.OnMouseDown(button, shift, x, y); });
+}
+
+void QtWindow::closeEvent(QCloseEvent* event) {
+  // The game decides: its handler may unload the window or end the program.
+  event->ignore();
+  Deliver([](WindowEvents& e) { e.OnCloseRequest(); });
+}
+
+}  // namespace quorvan

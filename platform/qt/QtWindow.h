@@ -1,0 +1,77 @@
+// One window of the game: a top-level widget made from its layout, with a
+// drawing surface beneath its controls.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <exception>
+#include <vector>
+
+#include "platform/qt/QtControls.h"
+#include "screens/Toolkit.h"
+
+namespace quorvan {
+
+class PictureCache;
+
+class QtWindow : public QWidget {
+ public:
+  // Failures thrown by the game's handlers are kept in `failure` (the first
+  // one), never let through Qt; the toolkit rethrows it from its pump.
+  QtWindow(const WindowLayout& layout, WindowEvents& events, PictureCache& pictures,
+           std::exception_ptr& failure);
+
+  // The game has let go of the window: no more events reach it.
+  void Detach();
+  bool Detached() const { return events_ == nullptr; }
+
+  WindowRect OuterRect() const;
+  void MoveOuter(const WindowRect& rect);
+  void SetBackColor(Rgb colour);
+
+  int ControlCount() const { return static_cast<int>(controls_.size()); }
+  // The control's widget; nullptr for lines, shapes, timers and bad indices.
+  QWidget* ControlWidget(int control) const;
+  QTimer* ControlTimer(int control) const;
+  void SetControlRect(int control, int left, int top, int width, int height);
+  void SetControlVisible(int control, bool visible);
+  void SetControlText(int control, const QString& text);
+  void SetControlPicture(int control, const Picture* picture);
+  bool IsOptionSelected(int control) const;
+  void SetTimer(int control, int intervalMs, bool enabled);
+
+  const QImage& Surface() const { return surface_; }
+  void ClearSurface();
+  void PrintText(int x, int y, const QString& text);
+  int TextHeight(const QString& text) const;
+  void DrawLine(int x1, int y1, int x2, int y2, Rgb colour);
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  template <typename F>
+  void Deliver(F handler);
+  const QtControl* Find(int control) const;
+  void ApplyBorder(Border border, QSize client);
+  bool HandleKey(QObject* watched, QEvent* event);
+
+  WindowEvents* events_;
+  PictureCache& pictures_;
+  std::exception_ptr& failure_;
+  Border border_;
+  bool keyPreview_;
+  QColor back_;
+  QColor fore_;
+  QFont font_;
+  QImage surface_;
+  const QEvent* previewed_ = nullptr;  // a key already given to the game
+  std::vector<QtControl> controls_;
+};
+
+}  // namespace quorvan

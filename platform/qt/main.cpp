@@ -1,0 +1,63 @@
+// The game: Qt windows, SDL sound.
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "game/GameCycle.h"
+#include "platform/qt/QtFonts.h"
+#include "platform/qt/QtToolkit.h"
+#include "platform/sdl/SdlSoundDevice.h"
+#include "sound/FileLookup.h"
+#include "sound/SoundDevice.h"
+
+namespace {
+
+bool Set(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value && *value;
+}
+
+bool HasPictures(const std::filesystem::path& folder) {
+  std::error_code error;
+  return std::filesystem::is_directory(folder / "pictures", error);
+}
+
+// Installed assets beside the program first, then where CMake installs
+// them, then the source tree of a build that was never installed.
+std::filesystem::path FindAssets() {
+  const std::filesystem::path beside =
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / ".." /
+      "share" / "quorvan";
+  if (HasPictures(beside)) return beside.lexically_normal();
+  if (HasPictures(QUORVAN_INSTALLED_ASSETS)) return QUORVAN_INSTALLED_ASSETS;
+  return QUORVAN_SOURCE_ASSETS;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Without a display Qt aborts; say why instead.
+  if (!Set("DISPLAY") && !Set("WAYLAND_DISPLAY") && !Set("QT_QPA_PLATFORM")) {
+    std::fprintf(stderr,
+                 "quorvan: no display found: run it on a desktop, or set "
+                 "QT_QPA_PLATFORM=offscreen\n");
+    return 1;
+  }
+  QApplication app(argc, argv);
+  quorvan::InstallGameFonts();
+  quorvan::SetAssetFolder(FindAssets());
+
+  quorvan::QtToolkit tk;
+  quorvan::InstallToolkit(&tk);
+  auto sound = quorvan::OpenSdlSoundDevice();
+  quorvan::InstallSoundDevice(sound.get());
+
+  try {
+    quorvan::StartUp();
+  } catch (const quorvan::ProgramEnd& end) {
+    return end.code;
+  }
+  return 0;
+}
