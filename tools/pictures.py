@@ -170,15 +170,33 @@ def disc(canvas, cx, cy, r, ch, ring=None):
                 canvas.put(x, y, ch)
 
 
-def orb(light, dark):
-    """The glass orb that carries a Wing's emblem."""
+def capsule(light, dark):
+    """The capsule that carries a Wing: a rounded frame in the Wing's colours."""
     c = Canvas(32, 32)
-    disc(c, 15.5, 15.5, 15.2, dark)
-    disc(c, 15.5, 15.5, 14.0, light, ring=12.4)
-    disc(c, 15.5, 15.5, 12.4, "k")
-    for x, y in ((8, 6), (7, 7), (6, 8), (9, 5), (6, 9)):
+
+    def inside(x, y, x0, y0, x1, y1, r):
+        cx = min(max(x, x0 + r), x1 - r)
+        cy = min(max(y, y0 + r), y1 - r)
+        return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+
+    for y in range(32):
+        for x in range(32):
+            if inside(x, y, 3, 3, 28, 28, 6):
+                c.put(x, y, "k")
+            elif inside(x, y, 1.5, 1.5, 29.5, 29.5, 7.5):
+                c.put(x, y, light)
+            elif inside(x, y, 0.5, 0.5, 30.5, 30.5, 8):
+                c.put(x, y, dark)
+    for x, y in ((5, 3), (4, 4), (3, 5), (6, 3), (3, 6)):
         c.put(x, y, "W")
     return c
+
+
+def wing_emblem(layer):
+    """The Wing pair without the hero between them, trimmed to what is drawn."""
+    rows = [r[:11] + CLEAR * 2 + r[21:] for r in layer.rows]
+    filled = [i for i, r in enumerate(rows) if r.strip(CLEAR)]
+    return Layer(layer.name, rows[filled[0]:filled[-1] + 1])
 
 
 def comet():
@@ -274,6 +292,9 @@ def icon_demo(L):
     return c
 
 
+# Hats that go with a costume item: the part of the costume drawing to copy.
+ITEM_HATS = {6: (6, 1, 26, 6), 7: (10, 3, 22, 6)}
+
 # Main colours of each Wing, for the ring of its item orb.
 WING_COLOURS = {
     1: ("G", "g"), 2: ("R", "r"), 3: ("B", "b"), 4: ("M", "m"), 5: ("C", "c"),
@@ -309,9 +330,9 @@ def build(L):
         pics[f"wing1_{n:02d}"] = (c, False)
     for n in range(1, 10):
         light, dark = WING_COLOURS[n]
-        c = orb(light, dark)
-        emblem = L.get(f"emblem1_{n:02d}") or L[f"wing1_{n:02d}"].halved()
-        c.stamp(emblem, 8, 9)
+        c = capsule(light, dark)
+        emblem = L.get(f"emblem1_{n:02d}") or wing_emblem(L[f"wing1_{n:02d}"])
+        c.stamp(emblem, 4, 16 - (emblem.h + 1) // 2)
         pics[f"item1_{n:02d}"] = (c, False)
     c = Canvas(32, 32).stamp(L["sparkles"]).stamp(L["battery"])
     c.stamp(L["letterE"], 12, 11)
@@ -335,7 +356,10 @@ def build(L):
             continue
         c = Canvas(32, 32).stamp(L["hanger"], 1, 0)
         dress = Canvas(32, 32).stamp(L[f"dress2_{n:02d}"]).as_layer()
-        c.stamp(dress.cropped(8, 15, 24, 27).scaled(2), 0, 7)
+        c.stamp(dress.cropped(8, 15, 24, 25).scaled(2), 0, 8)
+        if n in ITEM_HATS:  # the costume's hat hangs on the hook
+            x0, y0, x1, y1 = ITEM_HATS[n]
+            c.stamp(dress.cropped(x0, y0, x1, y1), x0, 0)
         if f"item2_{n:02d}_front" in L:
             c.stamp(L[f"item2_{n:02d}_front"])
         pics[f"item2_{n:02d}"] = (c, False)
