@@ -16,7 +16,10 @@ std::string QuotedFullPath(const std::string& file) {
   auto path = FindGameFile(file);
   if (path.empty()) path = std::filesystem::current_path(error) / file;
   if (const auto full = std::filesystem::absolute(path, error); !error) path = full;
-  return "\"" + path.string() + "\"";
+  std::string quoted(1, '"');
+  quoted += path.string();
+  quoted += '"';
+  return quoted;
 }
 
 }  // namespace
@@ -24,7 +27,10 @@ std::string QuotedFullPath(const std::string& file) {
 void PlayMidi(const std::string& file) {
   const std::string quoted = QuotedFullPath(file);
   StopMidi();
-  Sound().SendMidiCommand("open " + quoted + " type sequencer alias Midi");
+  std::string open = "open ";
+  open += quoted;
+  open += " type sequencer alias Midi";
+  Sound().SendMidiCommand(open);
   Sound().SendMidiCommand("play Midi");
 }
 

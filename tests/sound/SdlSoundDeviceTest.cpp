@@ -1,0 +1,240 @@
+// The real player, rendering through SDL's disk driver into a raw file
+// (44100 Hz, 16-bit, stereo) at real-time pace. Each test listens for a second
+// or two, so they are few.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <thread>
+
+#include "platform/sdl/SdlSoundDevice.h"
+#include "sound/FileLookup.h"
+#include "sound/ZT_Midi.h"
+#include "sound/ZT_WAV.h"
+#include "tests/sound/SoundTestFiles.h"
+
+namespace quorvan {
+namespace {
+
+constexpr int kRate = 44100;
+constexpr int kChannels = 2;
+constexpr int kSilence = 8;  // peak sample values at or below count as silence
+constexpr int kAudible = 1000;
+
+using namespace std::chrono_literals;
+
+// Our lines on stderr; SDL's disk driver adds warnings of its own.
+std::string GameLines(const std::string& said) {
+  std::string ours;
+  std::size_t at = 0;
+  while (at < said.size()) {
+    const std::size_t end = std::min(said.find('\n', at), said.size());
+    if (said.compare(at, 8, "quorvan:") == 0) ours += said.substr(at, end - at) + "\n";
+    at = end + 1;
+  }
+  return ours;
+}
+
+class SdlPlayer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
+    previous_assets_ = AssetFolder();
+    SetAssetFolder(QUORVAN_SOURCE_ASSETS);
+  }
+  void TearDown() override {
+    Close();
+    SetAssetFolder(previous_assets_);
+    unsetenv("SDL_AUDIODRIVER");
+    unsetenv("SDL_DISKAUDIOFILE");
+  }
+
+  void Open(const SdlSoundOptions& options = {}) {
+    device_ = OpenSdlSoundDevice(options);
+    InstallSoundDevice(device_.get());
+  }
+  void Close() {
+    InstallSoundDevice(nullptr);
+    device_.reset();
+  }
+  // Closes the device and returns the rendered samples.
+  std::vector<std::int16_t> Rendered() {
+    Close();
+    const auto bytes = soundtest::ReadBytes(output_);
+    std::vector<std::int16_t> samples(bytes.size() / 2);
+    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+    return samples;
+  }
+  static int Peak(const std::vector<std::int16_t>& samples, double from_end_seconds) {
+    const auto count = std::min(samples.size(),
+                                static_cast<std::size_t>(from_end_seconds * kRate * kChannels));
+    int peak = 0;
+    for (auto it = samples.end() - static_cast<long>(count); it != samples.end(); ++it) {
+      peak = std::max(peak, std::abs(int{*it}));
+    }
+    return peak;
+  }
+  static int Peak(const std::vector<std::int16_t>& samples) { return Peak(samples, 1e9); }
+
+  soundtest::ScratchFolder folder_{"sdl"};
+  std::filesystem::path output_ = folder_.path() / "rendered.raw";
+  std::filesystem::path previous_assets_;
+  std::unique_ptr<SoundDevice> device_;
+};
+
+TEST_F(SdlPlayer, APieceOfMusicIsHeard) {
+  Open();
+  PlayMidi("Quor4.mid");
+  std::this_thread::sleep_for(1200ms);
+  const auto samples = Rendered();
+  EXPECT_GT(samples.size(), std::size_t{kRate});
+  EXPECT_GT(Peak(samples), kAudible);
+}
+
+TEST_F(SdlPlayer, AnEffectIsHeardUnderTheMusic) {
+  Open();
+  PlayMidi("Quor6.mid");
+  PlayWav("Ching.Wav");
+  std::this_thread::sleep_for(300ms);
+  // A silent effect replaces the ching but leaves the music alone.
+  PlayDemoSound("Dummy.wav", SoundAsync | SoundNoDefault);
+  std::this_thread::sleep_for(900ms);
+  const auto samples = Rendered();
+  EXPECT_GT(Peak(samples, 0.4), kAudible);
+}
+
+TEST_F(SdlPlayer, ANewEffectCutsTheOneBefore) {
+  soundtest::WriteToneWav(folder_.path() / "Long.wav", 3.0, 440.0);
+  soundtest::WriteToneWav(folder_.path() / "Quiet.wav", 0.05, 0.0);
+  soundtest::InFolder in(folder_.path());
+  Open();
+  PlayWav("Long.wav");
+  std::this_thread::sleep_for(500ms);
+  PlayWav("quiet.WAV");
+  std::this_thread::sleep_for(500ms);
+  const auto samples = Rendered();
+  EXPECT_GT(Peak(samples), kAudible) << "the tone was heard first";
+  EXPECT_LE(Peak(samples, 0.3), kSilence);
+}
+
+TEST_F(SdlPlayer, AnEffectThatCannotBePlayedStillCutsTheOneBefore) {
+  soundtest::WriteToneWav(folder_.path() / "Long.wav", 3.0, 440.0);
+  soundtest::InFolder in(folder_.path());
+  Open();
+  PlayWav("Long.wav");
+  std::this_thread::sleep_for(400ms);
+  PlayDemoSound("NoSuchFile.wav", SoundAsync | SoundNoDefault);
+  std::this_thread::sleep_for(400ms);
+  const auto samples = Rendered();
+  EXPECT_GT(Peak(samples), kAudible);
+  EXPECT_LE(Peak(samples, 0.2), kSilence);
+}
+
+TEST_F(SdlPlayer, APiecePlaysOnceAndPlayDoesNotRestartIt) {
+  soundtest::WriteOneNoteMidi(folder_.path() / "Short.mid", 0.2);
+  soundtest::InFolder in(folder_.path());
+  Open();
+  PlayMidi("Short.mid");
+  std::this_thread::sleep_for(900ms);
+  Sound().SendMidiCommand("play Midi");
+  std::this_thread::sleep_for(700ms);
+  const auto samples = Rendered();
+  EXPECT_GT(Peak(samples), kAudible);
+  EXPECT_LE(Peak(samples, 0.6), kSilence);
+}
+
+TEST_F(SdlPlayer, StopMidiSilencesThePiece) {
+  Open();
+  StopMidi();  // nothing open yet
+  PlayMidi("Quor6.mid");
+  std::this_thread::sleep_for(700ms);
+  StopMidi();
+  StopMidi();
+  std::this_thread::sleep_for(400ms);
+  const auto samples = Rendered();
+  EXPECT_GT(Peak(samples), kAudible);
+  EXPECT_LE(Peak(samples, 0.2), kSilence);
+}
+
+// Missing, empty, cut short and random files, each as a piece and an effect.
+TEST_F(SdlPlayer, DamagedFilesAreSilentAndHarmless) {
+  const auto here = folder_.path();
+  const auto piece = soundtest::ReadBytes(std::filesystem::path(QUORVAN_SOURCE_ASSETS) / "Quor1.mid");
+  const auto effect = soundtest::ReadBytes(std::filesystem::path(QUORVAN_SOURCE_ASSETS) / "Bang1.Wav");
+  ASSERT_FALSE(piece.empty());
+  ASSERT_FALSE(effect.empty());
+  std::mt19937 random(20240611);
+  std::vector<unsigned char> noise(4096);
+  for (auto& byte : noise) byte = static_cast<unsigned char>(random());
+  soundtest::WriteBytes(here / "Empty.mid", {});
+  soundtest::WriteBytes(here / "Empty.wav", {});
+  soundtest::WriteBytes(here / "Cut.mid", {piece.begin(), piece.begin() + 100});
+  soundtest::WriteBytes(here / "Cut.wav", {effect.begin(), effect.begin() + 30});
+  soundtest::WriteBytes(here / "Noise.mid", noise);
+  soundtest::WriteBytes(here / "Noise.wav", noise);
+  auto riff_then_noise = noise;  // says RIFF....WAVE, then nonsense
+  std::copy_n(effect.begin(), 12, riff_then_noise.begin());
+  soundtest::WriteBytes(here / "Riff.wav", riff_then_noise);
+  soundtest::InFolder in(here);
+  Open();
+  for (const char* name : {"Missing", "Empty", "Cut", "Noise", "Riff"}) {
+    PlayMidi(std::string(name) + ".mid");
+    PlayWav(std::string(name) + ".wav");
+    std::this_thread::sleep_for(100ms);
+  }
+  std::this_thread::sleep_for(300ms);
+  const auto samples = Rendered();
+  EXPECT_GT(samples.size(), std::size_t{0}) << "the device did open";
+  EXPECT_LE(Peak(samples), kSilence);
+}
+
+TEST_F(SdlPlayer, WithoutASoundfontEffectsStillPlayAndOneLineSaysWhy) {
+  ::testing::internal::CaptureStderr();
+  Open(SdlSoundOptions{{folder_.path() / "none.sf2"}});
+  const std::string said = GameLines(::testing::internal::GetCapturedStderr());
+  EXPECT_EQ(said,
+            "quorvan: music is off: no General MIDI soundfont found "
+            "(install timgm6mb-soundfont)\n");
+  PlayMidi("Quor4.mid");
+  std::this_thread::sleep_for(600ms);
+  PlayWav("Bang1.Wav");
+  std::this_thread::sleep_for(300ms);
+  const auto samples = Rendered();
+  EXPECT_GT(Peak(samples), kAudible);
+  const std::vector<std::int16_t> before_effect(samples.begin(),
+                                                samples.end() - static_cast<long>(0.6 * kRate * kChannels));
+  EXPECT_LE(Peak(before_effect), kSilence) << "no music";
+}
+
+TEST_F(SdlPlayer, WithoutAudioOutputTheGameCarriesOnSilently) {
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  ::testing::internal::CaptureStderr();
+  Open();
+  PlayMidi("Quor1.mid");
+  PlayWav("Bang1.Wav");
+  StopMidi();
+  const std::string said = GameLines(::testing::internal::GetCapturedStderr());
+  EXPECT_EQ(said.rfind("quorvan: sound is off: no audio device (", 0), 0u) << said;
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
+}
+
+TEST_F(SdlPlayer, OnlyOneDeviceOwnsTheOutputAtATime) {
+  Open();
+  ::testing::internal::CaptureStderr();
+  auto second = OpenSdlSoundDevice();
+  second->PlaySoundFile("Bang1.Wav", SoundAsync);
+  second.reset();
+  EXPECT_EQ(GameLines(::testing::internal::GetCapturedStderr()),
+            "quorvan: sound is off: the audio output is already in use\n");
+  PlayWav("Bang1.Wav");  // the first device still works
+  std::this_thread::sleep_for(300ms);
+  EXPECT_GT(Peak(Rendered()), kAudible);
+}
+
+}  // namespace
+}  // namespace quorvan

@@ -1,0 +1,108 @@
+// The player's own reading of command texts and sound files.
+#include <gtest/gtest.h>
+
+#include "platform/sdl/MidiCommand.h"
+#include "platform/sdl/SoundFiles.h"
+#include "tests/sound/SoundTestFiles.h"
+
+namespace quorvan {
+namespace {
+
+using Kind = MidiCommand::Kind;
+
+TEST(MidiCommandText, TheThreeCommandsAreRead) {
+  EXPECT_EQ(ParseMidiCommand("play Midi").kind, Kind::Play);
+  EXPECT_EQ(ParseMidiCommand("close Midi").kind, Kind::Close);
+  const MidiCommand open = ParseMidiCommand("open \"/a b/Quor1.mid\" type sequencer alias Midi");
+  EXPECT_EQ(open.kind, Kind::Open);
+  EXPECT_EQ(open.path, "/a b/Quor1.mid");
+}
+
+TEST(MidiCommandText, KeywordsIgnoreCaseAndExtraBlanks) {
+  EXPECT_EQ(ParseMidiCommand("PLAY midi").kind, Kind::Play);
+  EXPECT_EQ(ParseMidiCommand("  Close   MIDI ").kind, Kind::Close);
+  EXPECT_EQ(ParseMidiCommand("OPEN \"x.mid\"  Type Sequencer Alias midi").path, "x.mid");
+}
+
+TEST(MidiCommandText, AnythingElseIsIgnored) {
+  for (const char* text : {"", "play", "play Music", "stop Midi", "close Midi now",
+                           "open \"x.mid type sequencer alias Midi",  // unclosed quote
+                           "open \"\" type sequencer alias Midi",
+                           "open \"x.mid\" type waveaudio alias Midi",
+                           "open \"x.mid\" type sequencer alias Other"}) {
+    EXPECT_EQ(ParseMidiCommand(text).kind, Kind::Ignored) << text;
+  }
+}
+
+class MidiFileShape : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    soundtest::WriteOneNoteMidi(folder_.path() / "one.mid", 0.5);
+    whole_ = soundtest::ReadBytes(folder_.path() / "one.mid");
+  }
+  soundtest::ScratchFolder folder_{"shape"};
+  Bytes whole_;
+};
+
+TEST_F(MidiFileShape, AWholeFileIsAccepted) { EXPECT_TRUE(IsWholeMidiFile(whole_)); }
+
+TEST_F(MidiFileShape, EveryCutShortFileIsRefused) {
+  for (std::size_t size = 0; size < whole_.size(); ++size) {
+    EXPECT_FALSE(IsWholeMidiFile(Bytes(whole_.begin(), whole_.begin() + static_cast<long>(size))))
+        << size << " bytes";
+  }
+}
+
+TEST_F(MidiFileShape, ATrackLongerThanTheFileIsRefused) {
+  Bytes damaged = whole_;
+  damaged[18] = 0xFF;  // the high byte of the first track's length
+  EXPECT_FALSE(IsWholeMidiFile(damaged));
+}
+
+TEST_F(MidiFileShape, MoreTracksAnnouncedThanPresentIsRefused) {
+  Bytes damaged = whole_;
+  damaged[11] = 2;
+  EXPECT_FALSE(IsWholeMidiFile(damaged));
+}
+
+TEST_F(MidiFileShape, NoTracksOrAnUnknownFormatIsRefused) {
+  Bytes no_tracks = whole_;
+  no_tracks[11] = 0;
+  EXPECT_FALSE(IsWholeMidiFile(no_tracks));
+  Bytes format_three = whole_;
+  format_three[9] = 3;
+  EXPECT_FALSE(IsWholeMidiFile(format_three));
+}
+
+TEST(WaveFileShape, OnlyRiffWaveFilesAreEffects) {
+  soundtest::ScratchFolder folder("wave");
+  soundtest::WriteToneWav(folder.path() / "tone.wav", 0.1, 440.0);
+  EXPECT_TRUE(IsWaveFile(soundtest::ReadBytes(folder.path() / "tone.wav")));
+  EXPECT_FALSE(IsWaveFile({}));
+  EXPECT_FALSE(IsWaveFile({'R', 'I', 'F', 'F', 0, 0, 0, 0, 'A', 'V', 'I', ' '}));
+  EXPECT_FALSE(IsWaveFile({'R', 'I', 'F', 'F'}));
+}
+
+TEST(SmallFiles, MissingOrTooLargeFilesReadAsNothing) {
+  soundtest::ScratchFolder folder("read");
+  soundtest::WriteBytes(folder.path() / "four", {1, 2, 3, 4});
+  EXPECT_EQ(ReadSmallFile(folder.path() / "four", 4), (Bytes{1, 2, 3, 4}));
+  EXPECT_TRUE(ReadSmallFile(folder.path() / "four", 3).empty());
+  EXPECT_TRUE(ReadSmallFile(folder.path() / "absent", 100).empty());
+  EXPECT_TRUE(ReadSmallFile(folder.path(), 1 << 20).empty());
+}
+
+TEST(SoundFontChoice, TheFirstExistingFileWinsAndLinksAreFollowed) {
+  soundtest::ScratchFolder folder("fonts");
+  const auto real = folder.path() / "real.sf2";
+  soundtest::WriteBytes(real, {'s', 'f'});
+  std::filesystem::create_symlink(real, folder.path() / "link.sf3");
+  std::filesystem::create_symlink(folder.path() / "gone.sf2", folder.path() / "dangling.sf3");
+  EXPECT_EQ(FirstExistingFile({folder.path() / "dangling.sf3", folder.path() / "link.sf3", real}),
+            folder.path() / "link.sf3");
+  EXPECT_EQ(FirstExistingFile({folder.path(), real}), real);  // a folder is no soundfont
+  EXPECT_TRUE(FirstExistingFile({folder.path() / "gone.sf2"}).empty());
+}
+
+}  // namespace
+}  // namespace quorvan
