@@ -16,6 +16,9 @@ import wave
 
 SEED = 7341
 FULL_SCALE = 32767
+# The player mixes at 44100 Hz; effects made at that rate are not resampled,
+# and resampling overshoots on noisy attacks until they clip.
+RATE = 44100
 
 
 def write_wav(path, rate, samples, peak=0.9):
@@ -68,13 +71,13 @@ def explosion(rng, rate, seconds, thump_from, thump_to, noise_decay, darkness):
 
 
 def bang1(rng):
-    rate = 22050
+    rate = RATE
     return rate, explosion(rng, rate, 0.42, 180.0, 55.0, 0.09, 1.5)
 
 
 def bang2(rng):
     """Heavier: a longer, darker body and a second crack shortly after the first."""
-    rate = 22050
+    rate = RATE
     body = explosion(rng, rate, 0.62, 120.0, 32.0, 0.16, 2.5)
     crack = explosion(rng, rate, 0.25, 400.0, 90.0, 0.04, 1.0)
     start = int(rate * 0.07)
@@ -85,7 +88,7 @@ def bang2(rng):
 
 def ching(rng):
     """Inharmonic partials like a struck small cymbal or bell, high ones dying first."""
-    rate = 44100
+    rate = RATE
     seconds = 0.7
     partials = [(1870.0, 1.0, 0.30), (2960.0, 0.7, 0.22), (4210.0, 0.55, 0.16),
                 (5530.0, 0.4, 0.12), (7080.0, 0.3, 0.08), (9350.0, 0.2, 0.05)]
@@ -119,7 +122,7 @@ def note_frequency(midi_number):
 
 def demo_jingle(rng):
     """The opening logo: a skipping climb up a major chord and a ringing landing."""
-    rate = 22050
+    rate = RATE
     seconds = 2.05
     # (MIDI note, start s, length s)
     notes = [(67, 0.00, 0.14), (72, 0.15, 0.14), (76, 0.30, 0.14), (79, 0.45, 0.14),
@@ -141,15 +144,15 @@ def demo_jingle(rng):
 
 
 def silence(_rng):
-    rate = 22050
+    rate = RATE
     return rate, [0.0] * int(rate * 0.05)
 
 
 EFFECTS = [
-    ("Bang1.Wav", bang1, 0.9),
-    ("Bang2.Wav", bang2, 0.95),
-    ("Ching.Wav", ching, 0.8),
-    ("ZTDEMO.WAV", demo_jingle, 0.85),
+    ("Bang1.Wav", bang1, 0.85),
+    ("Bang2.Wav", bang2, 0.9),
+    ("Ching.Wav", ching, 0.75),
+    ("ZTDEMO.WAV", demo_jingle, 0.8),
     ("Dummy.wav", silence, 0.0),
 ]
 

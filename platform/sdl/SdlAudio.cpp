@@ -43,7 +43,17 @@ bool TryOpen(std::string& why, std::string& driver) {
   return true;
 }
 
-bool IsRealDriver(const std::string& name) { return name != "dummy" && name != "disk"; }
+// SDL settles on ALSA whenever its library loads, card or not; a PipeWire or
+// PulseAudio server may still be there. Other drivers are not worth the
+// noise some of them make when they fail.
+constexpr const char* kSoundServers[] = {"pipewire", "pulseaudio"};
+
+bool Available(const std::string& name) {
+  for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i) {
+    if (name == SDL_GetAudioDriver(i)) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -57,10 +67,9 @@ std::string OpenSdlAudio() {
   if (TryOpen(why, first)) return {};
   const char* asked = SDL_getenv("SDL_AUDIODRIVER");
   if (asked != nullptr && *asked != '\0') return why;
-  for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i) {
-    const std::string name = SDL_GetAudioDriver(i);
-    if (name == first || !IsRealDriver(name)) continue;
-    SDL_SetHint(SDL_HINT_AUDIODRIVER, name.c_str());
+  for (const char* name : kSoundServers) {
+    if (name == first || !Available(name)) continue;
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, name);
     std::string ignored_why;
     std::string ignored_driver;
     if (TryOpen(ignored_why, ignored_driver)) return {};

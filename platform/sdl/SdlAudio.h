@@ -6,9 +6,8 @@
 namespace quorvan {
 
 // Opens the output; returns why it could not ("" when it did). When
-// SDL_AUDIODRIVER names a driver only that one is tried; otherwise every real
-// driver is, because SDL settles on the first one that loads, not the first
-// one that opens a device.
+// SDL_AUDIODRIVER names a driver only that one is tried; otherwise SDL's own
+// choice, then the sound servers SDL may have passed over.
 std::string OpenSdlAudio();
 
 // Undoes a successful OpenSdlAudio.
