@@ -1,5 +1,7 @@
 #include "game/GameCycle.h"
 
+#include "character/Character.h"
+#include "character/Enemies.h"
 #include "game/GameState.h"
 #include "game/Hooks.h"
 #include "game/Random.h"
@@ -35,6 +37,11 @@ void FillWorkingBanks(int edition) {
 void RunFrame() {
   G.Energy = static_cast<float>(G.Energy - EnergyDrainPerFrame);
   Form3().EnergyLabel.SetCaption(Text(Int(G.Energy)));
+  MoveCharacter();
+  WanderEnemy();
+  if (G.ShotActive) {
+    // The shot's flight takes its place here.
+  }
 
   if (G.WingItemActive) {
     // The Wing item's drift takes its place here.
@@ -52,7 +59,13 @@ void RunFrame() {
     CometSpawnTest();
   }
 
-  // Running out of energy is tested first: it loses even with no enemies left.
+  StageEndTest();
+}
+
+}  // namespace
+
+// Running out of energy is tested first: it loses even with no enemies left.
+void StageEndTest() {
   if (G.Energy < 0) {
     G.StageResult = 1;
     G.StageRunning = false;
@@ -61,8 +74,6 @@ void RunFrame() {
     G.StageRunning = false;
   }
 }
-
-}  // namespace
 
 void StartUp() {
   SeedRandom(Tk().ClockSeed());

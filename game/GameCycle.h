@@ -11,4 +11,7 @@ void SetupGame();
 void StartGame();
 void RunStage();
 
+// The last step of every frame: is the stage lost, or cleared?
+void StageEndTest();
+
 }  // namespace quorvan

@@ -1,5 +1,6 @@
 #include "screens/Playfield.h"
 
+#include "character/HiddenEntries.h"
 #include "screens/Palette.h"
 #include "screens/Pictures.h"
 #include "sound/ZT_Midi.h"
@@ -75,6 +76,8 @@ void PlayfieldWindow::OnKeyDown(int keyCode, int /*shift*/) {
   if (keyCode == keys::Right) G.InputCommand = 1;
   if (keyCode == keys::Left) G.InputCommand = 2;
   if (keyCode == keys::Space || keyCode == keys::Ctrl) G.InputCommand = 3;
+  if (keyCode == keys::ScrollLock || keyCode == keys::F15) AskWingNumber();
+  if (keyCode == keys::Apps || keyCode == keys::NumLock || keyCode == keys::F14) AskEnemyCount();
 }
 
 // Only the arrows are released: a fire stays pending until it is carried out.

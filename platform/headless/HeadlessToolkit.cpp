@@ -114,9 +114,7 @@ void HeadlessToolkit::SetBackColor(WindowId w, Rgb colour) {
   if (auto* state = Get(w)) state->back = colour;
 }
 
-void HeadlessToolkit::SetFocus(WindowId w) {
-  At(now_, [this, w] { Activate(w); });
-}
+void HeadlessToolkit::SetFocus(WindowId w) { Activate(w); }
 
 // When the active window goes, the focus returns to the one active before it.
 void HeadlessToolkit::FocusPrevious() {

@@ -114,7 +114,8 @@ void Simulator::BeforePump() {
   while (!frameInputs_.empty() && frameInputs_.front().when - 1 <= frames_ && G.StageRunning) {
     const ScenarioInput input = frameInputs_.front().input;
     frameInputs_.pop_front();
-    Deliver(input);
+    // Queued behind the events already pending, such as a window taking the focus.
+    toolkit_.At(toolkit_.Now(), [this, input] { Deliver(input); });
   }
 }
 

@@ -1,0 +1,34 @@
+#include "character/Enemies.h"
+
+#include <algorithm>
+
+#include "character/Character.h"
+#include "game/GameState.h"
+#include "game/Grid.h"
+#include "game/Random.h"
+#include "screens/Playfield.h"
+
+namespace quorvan {
+
+void WanderEnemy() {
+  const auto i = static_cast<std::size_t>(Int(Rnd() * 8));
+  const int direction = Int(Rnd() * 4) + 1;
+  int& x = G.EnemyX[i];
+  int& y = G.EnemyY[i];
+  switch (direction) {
+    case 1: x = std::min(x + 1, LastColumn); break;
+    case 2: x = std::max(x - 1, 0); break;
+    case 3: y = std::min(y + 1, EnemyLowestRow); break;
+    case 4: y = std::max(y - 1, 0); break;
+  }
+  PlaceOnGrid(x, y, Form1().Image2[i]);
+}
+
+void ShowExplosion() {
+  auto& field = Form1();
+  field.Zbang.Show();
+  field.Timer3.SetEnabled(true);
+  field.Timer3.SetInterval(ExplosionMs);
+}
+
+}  // namespace quorvan

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include "character/Character.h"
+#include "game/GameState.h"
+#include "game/Grid.h"
+#include "screens/Playfield.h"
+#include "screens/StatusPanel.h"
+#include "tests/TestWorld.h"
+
+namespace quorvan {
+namespace {
+
+class MoveCharacterTest : public ::testing::Test {
+ protected:
+  MoveCharacterTest() { G.Energy = 100; }
+  test::HeadlessWorld world;
+};
+
+TEST_F(MoveCharacterTest, AHeldArrowMovesOneColumnAFrameAndStaysPending) {
+  G.PlayerX = 10;
+  G.InputCommand = 1;
+  MoveCharacter();
+  MoveCharacter();
+  EXPECT_EQ(G.PlayerX, 12);
+  EXPECT_EQ(G.InputCommand, 1);
+  G.InputCommand = 2;
+  MoveCharacter();
+  EXPECT_EQ(G.PlayerX, 11);
+}
+
+TEST_F(MoveCharacterTest, TheCharacterStaysBetweenColumnsZeroAndThirtyEight) {
+  G.PlayerX = 38;
+  G.InputCommand = 1;
+  MoveCharacter();
+  EXPECT_EQ(G.PlayerX, 38);
+  G.PlayerX = 0;
+  G.InputCommand = 2;
+  MoveCharacter();
+  EXPECT_EQ(G.PlayerX, 0);
+}
+
+TEST_F(MoveCharacterTest, FireLaunchesAShotAboveTheCharacter) {
+  G.PlayerX = 7;
+  G.InputCommand = 3;
+  G.HitBonus = 250;
+  MoveCharacter();
+  EXPECT_TRUE(G.ShotActive);
+  EXPECT_EQ(G.ShotX, 7);
+  EXPECT_EQ(G.ShotY, 22);
+  EXPECT_EQ(G.InputCommand, 0);
+  EXPECT_EQ(G.HitBonus, 0);
+  EXPECT_EQ(G.Energy, 99);
+  EXPECT_EQ(Form3().EnergyLabel.Caption(), "99");
+}
+
+TEST_F(MoveCharacterTest, TheSweepingWingsCostMoreEnergyPerShot) {
+  const std::pair<int, float> costs[] = {{5, 96}, {10, 93}, {0, 99}, {4, 99}, {9, 99}};
+  for (const auto& [wing, left] : costs) {
+    G.Energy = 100;
+    G.ShotActive = false;
+    G.WingNo = wing;
+    G.InputCommand = 3;
+    MoveCharacter();
+    EXPECT_EQ(G.Energy, left) << "Wing " << wing;
+  }
+}
+
+TEST_F(MoveCharacterTest, AShotCanTakeTheEnergyBelowZero) {
+  G.Energy = 0.5f;
+  G.InputCommand = 3;
+  MoveCharacter();
+  EXPECT_EQ(G.Energy, -0.5f);
+  EXPECT_EQ(Form3().EnergyLabel.Caption(), "-1");
+}
+
+TEST_F(MoveCharacterTest, AFireDuringAFlightWaitsForTheShotToEnd) {
+  G.ShotActive = true;
+  G.InputCommand = 3;
+  MoveCharacter();
+  EXPECT_EQ(G.InputCommand, 3);
+  EXPECT_EQ(G.Energy, 100);
+  G.ShotActive = false;
+  MoveCharacter();
+  EXPECT_TRUE(G.ShotActive);
+  EXPECT_EQ(G.InputCommand, 0);
+}
+
+TEST_F(MoveCharacterTest, TheSlantWingAimsItsKeyboardShotStraightUp) {
+  G.WingNo = 4;
+  G.PlayerX = 12;
+  G.TargetX = 3;
+  G.TargetY = 9;
+  G.InputCommand = 3;
+  MoveCharacter();
+  EXPECT_EQ(G.TargetX, 12);
+  EXPECT_EQ(G.TargetY, 0);
+}
+
+TEST_F(MoveCharacterTest, TheCharacterIsDrawnOnRowTwentyThreeEveryFrame) {
+  G.PlayerX = 5;
+  PlaceOnGrid(5, 22, Form1().Image1);
+  MoveCharacter();
+  EXPECT_EQ(Form1().Image1.Top(), 23 * 240);
+  EXPECT_EQ(Form1().Image1.Left(), 5 * 240);
+}
+
+TEST(CharacterInPlay, StandsOnRowTwentyTwoAfterSetupAndTwentyThreeFromTheFirstFrame) {
+  // The sprite is on row 22 only between stage setup and the first frame.
+  const auto run = test::RunScenario("rnd 0.99 ...\nat 2 key down right\nat 4 key up right\n"
+                                     "stop frames 5\n");
+  EXPECT_EQ(run.Frame(1)["sprites"]["Image1"]["top"].Int(), 23 * 240);
+  EXPECT_EQ(run.Frame(1)["PlayerX"].Int(), 0);
+  EXPECT_EQ(run.Frame(2)["PlayerX"].Int(), 1);
+  EXPECT_EQ(run.Frame(3)["PlayerX"].Int(), 2);
+  EXPECT_EQ(run.Frame(4)["PlayerX"].Int(), 2);
+  EXPECT_EQ(run.Frame(5)["sprites"]["Image1"]["left"].Int(), 2 * 240);
+}
+
+}  // namespace
+}  // namespace quorvan

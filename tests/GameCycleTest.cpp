@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "game/GameCycle.h"
+#include "game/GameState.h"
+#include "tests/TestWorld.h"
+
+namespace quorvan {
+namespace {
+
+// Sixteen draws that scatter the enemies at stage setup: slot i takes
+// column Int(x * 39) and row Int(y * 15).
+const char* const Scatter =
+    "0.1 0.1  0.2 0.2  0.3 0.3  0.5 0.5  0.6 0.6  0.7 0.7  0.8 0.8  0.9 0.9";
+
+std::string WithDraws(const std::string& frameDraws, const std::string& rest = "") {
+  return std::string("rnd ") + Scatter + " " + frameDraws + "\n" + rest;
+}
+
+TEST(StageEndTest, AnEnergyOfExactlyZeroDoesNotEndTheStage) {
+  G = GameState{};
+  G.StageRunning = true;
+  G.Energy = 0;
+  G.EnemiesLeft = 5;
+  StageEndTest();
+  EXPECT_TRUE(G.StageRunning);
+}
+
+TEST(StageEndTest, RunningOutOfEnergyLosesEvenWithNoEnemiesLeft) {
+  G = GameState{};
+  G.StageRunning = true;
+  G.Energy = -0.01f;
+  G.EnemiesLeft = 0;
+  StageEndTest();
+  EXPECT_FALSE(G.StageRunning);
+  EXPECT_EQ(G.StageResult, 1);
+}
+
+TEST(StageEndTest, NoEnemiesLeftClearsTheStage) {
+  G = GameState{};
+  G.StageRunning = true;
+  G.Energy = 0;
+  G.EnemiesLeft = -2;
+  StageEndTest();
+  EXPECT_FALSE(G.StageRunning);
+  EXPECT_EQ(G.StageResult, 2);
+}
+
+TEST(GameCycle, AStageLostByTheDrainAloneEndsWithTheLabelAtMinusOne) {
+  const auto run = test::RunScenario("rnd 0.99 ...\nstop games 1\n");
+  const auto frames = run.Frames();
+  ASSERT_GT(frames.size(), 2u);
+  const auto& last = frames.back();
+  const auto& before = frames[frames.size() - 2];
+  EXPECT_LT(last["Energy"].Num(), 0);
+  EXPECT_GE(before["Energy"].Num(), 0);
+  EXPECT_EQ(last["labels"]["EnergyLabel"].Str(), "-1");
+  EXPECT_EQ(frames.front()["labels"]["EnergyLabel"].Str(), "99");
+  // 100 drained by 0.02 a frame: about 5001 frames of 160 ms.
+  EXPECT_NEAR(static_cast<double>(frames.size()), 5001, 2);
+  EXPECT_EQ(last["t"].Num(), 160.0 * static_cast<double>(frames.size()));
+  ASSERT_EQ(run.Of("stage_end").size(), 1u);
+  EXPECT_EQ(run.Of("stage_end")[0]["StageResult"].Int(), 1);
+  EXPECT_EQ(run.code, 0);
+}
+
+TEST(GameCycle, FramesArePacedByTheFrameTimer) {
+  const auto run = test::RunScenario("rnd 0.99 ...\nstop frames 5\n");
+  for (int n = 1; n <= 5; ++n) EXPECT_EQ(run.Frame(n)["t"].Int(), 160 * n);
+}
+
+TEST(SpawnTests, AForcedBombStartsOneRowBelowTheDrawnEnemy) {
+  // Frame 1: the wander step (slot 0 right), no item, a bomb from enemy 3.
+  const auto run = test::RunScenario(WithDraws("0.0 0.0  0.99  0.01 0.40  0.99 ...",
+                                               "stop frames 1\n"));
+  const auto& f = run.Frame(1);
+  EXPECT_TRUE(f["BombActive"].Bool());
+  EXPECT_EQ(f["BombX"].Int(), 19);  // Int(0.5 * 39)
+  EXPECT_EQ(f["BombY"].Int(), 8);   // Int(0.5 * 15) + 1
+  EXPECT_EQ(f["sprites"]["Image5"]["left"].Int(), 19 * 240);
+  EXPECT_EQ(f["sprites"]["Image5"]["top"].Int(), 8 * 240);
+  EXPECT_TRUE(f["sprites"]["Image5"]["visible"].Bool());
+}
+
+TEST(SpawnTests, TheBombIsLikelierOnLaterStages) {
+  // 0.07 drops no bomb on the first stage (0.05) but does on the second (0.10).
+  const auto first = test::RunScenario(WithDraws("0.0 0.0  0.99  0.07  0.99 ...",
+                                                 "stop frames 1\n"));
+  EXPECT_FALSE(first.Frame(1)["BombActive"].Bool());
+  // Frame 1 clears the first stage; the draws for the second are queued
+  // while its clear screen waits for "O K".
+  const auto second = test::RunScenario(
+      "rnd 0.99 ...\nat 1 key down 93\nentry 0\nat 500ms rnd " + std::string(Scatter) +
+      " 0.0 0.0 0.99 0.07 0.5 0.99 ...\nstop frames 2\n");
+  EXPECT_EQ(second.Frame(2)["StageNo"].Int(), 1);
+  EXPECT_TRUE(second.Frame(2)["BombActive"].Bool());
+}
+
+TEST(SpawnTests, AWingItemEntersAtTheLeftEdgeWithAKindFromOneToTen) {
+  const auto low = test::RunScenario(WithDraws("0.0 0.0  0.005 0.0 0.0  0.99 ...",
+                                               "stop frames 1\n"));
+  EXPECT_TRUE(low.Frame(1)["WingItemActive"].Bool());
+  EXPECT_EQ(low.Frame(1)["WingItemX"].Int(), 0);
+  EXPECT_EQ(low.Frame(1)["WingItemY"].Int(), 0);
+  EXPECT_EQ(low.Frame(1)["WingItemKind"].Int(), 1);
+  const auto high = test::RunScenario(WithDraws("0.0 0.0  0.005 0.9999 0.9999  0.99 ...",
+                                                "stop frames 1\n"));
+  EXPECT_EQ(high.Frame(1)["WingItemY"].Int(), 19);
+  EXPECT_EQ(high.Frame(1)["WingItemKind"].Int(), 10);
+  EXPECT_TRUE(high.Frame(1)["sprites"]["Image4"]["visible"].Bool());
+  EXPECT_EQ(high.Frame(1)["sprites"]["Image4"]["top"].Int(), 19 * 240);
+}
+
+TEST(SpawnTests, TheCometNumberIsDrawnEvenWhenNoCometCanCome) {
+  // Frame 1 draws five numbers; frame 2 then moves slot 7 up. Had the comet
+  // test drawn nothing, frame 2 would have moved slot 0 instead.
+  const auto run = test::RunScenario(WithDraws(
+      "0.5 0.5  0.99  0.99  0.05   0.9 0.9  0.99 ...", "stop frames 2\n"));
+  EXPECT_FALSE(run.Frame(1)["CometActive"].Bool());
+  EXPECT_EQ(run.Frame(2)["EnemyY"][7].Int(), run.Frame(1)["EnemyY"][7].Int() - 1);
+  EXPECT_EQ(run.Frame(2)["EnemyY"][0].Int(), run.Frame(1)["EnemyY"][0].Int());
+}
+
+TEST(SpawnTests, WithTheCometWingACometStartsInTheTopRow) {
+  const auto run = test::RunScenario(
+      WithDraws("0.0 0.0  0.99  0.99  0.05 0.9999  0.99 ...",
+                "at 1 key down 145\nentry 8\nstop frames 1\n"));
+  const auto& f = run.Frame(1);
+  EXPECT_EQ(f["WingNo"].Int(), 8);
+  EXPECT_TRUE(f["CometActive"].Bool());
+  EXPECT_EQ(f["CometX"].Int(), 14);
+  EXPECT_EQ(f["CometY"].Int(), 0);
+  EXPECT_TRUE(f["sprites"]["Image7"]["visible"].Bool());
+}
+
+}  // namespace
+}  // namespace quorvan

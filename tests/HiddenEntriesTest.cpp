@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "character/HiddenEntries.h"
+#include "game/GameState.h"
+#include "screens/Playfield.h"
+#include "screens/StatusPanel.h"
+#include "tests/TestWorld.h"
+
+namespace quorvan {
+namespace {
+
+// Answers the entries in turn and remembers how each was asked.
+struct Typist : HeadlessToolkit::Listener {
+  std::deque<std::string> answers;
+  std::vector<std::string> defaults;
+  std::string title;
+  std::string Answer(const std::string&, const std::string& t, const std::string& d) override {
+    title = t;
+    defaults.push_back(d);
+    if (answers.empty()) return "";
+    std::string a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+};
+
+class HiddenEntriesTest : public ::testing::Test {
+ protected:
+  HiddenEntriesTest() {
+    world.toolkit.SetListener(&typist);
+    G.Edition = 1;
+  }
+  test::HeadlessWorld world;
+  Typist typist;
+};
+
+TEST(LeadingNumber, ReadsTheNumberAtTheStartBlanksIgnored) {
+  EXPECT_EQ(LeadingNumber("12abc"), 12);
+  EXPECT_EQ(LeadingNumber(" 1 2 "), 12);
+  EXPECT_EQ(LeadingNumber("- 3"), -3);
+  EXPECT_EQ(LeadingNumber("+7"), 7);
+  EXPECT_EQ(LeadingNumber("2.5x"), 2.5);
+  EXPECT_EQ(LeadingNumber(".5"), 0.5);
+  EXPECT_EQ(LeadingNumber("1e3"), 1000);
+  EXPECT_EQ(LeadingNumber("4e"), 4);
+  EXPECT_EQ(LeadingNumber("abc"), 0);
+  EXPECT_EQ(LeadingNumber(""), 0);
+  EXPECT_EQ(LeadingNumber("-"), 0);
+  EXPECT_EQ(LeadingNumber("."), 0);
+  EXPECT_EQ(LeadingNumber("1e999"), 0);
+}
+
+TEST_F(HiddenEntriesTest, TheEnemyCountRoundsHalvesToTheEvenNeighbour) {
+  const std::pair<const char*, int> cases[] = {{"2.5", 2}, {"3.5", 4}, {"-2.5", -2},
+                                               {"12 and more", 12}, {"letters", 0}};
+  for (const auto& [entry, expected] : cases) {
+    typist.answers = {entry};
+    AskEnemyCount();
+    EXPECT_EQ(G.EnemiesLeft, expected) << entry;
+    EXPECT_EQ(Form3().EnemyLabel.Caption(), std::to_string(expected));
+  }
+  EXPECT_EQ(typist.title, "ずるいな！");
+}
+
+TEST_F(HiddenEntriesTest, TheEnemyCountIsOfferedWithABlankForItsSign) {
+  G.EnemiesLeft = 50;
+  AskEnemyCount();  // cancelled
+  G.EnemiesLeft = -3;
+  AskEnemyCount();
+  EXPECT_EQ(typist.defaults, (std::vector<std::string>{" 50", "-3"}));
+}
+
+TEST_F(HiddenEntriesTest, CancellingTheEnemyCountSetsZero) {
+  G.EnemiesLeft = 31;
+  AskEnemyCount();
+  EXPECT_EQ(G.EnemiesLeft, 0);
+}
+
+TEST_F(HiddenEntriesTest, AnEnemyCountBeyondSixteenBitsIsClamped) {
+  typist.answers = {"99999", "-99999"};
+  AskEnemyCount();
+  EXPECT_EQ(G.EnemiesLeft, 32767);
+  AskEnemyCount();
+  EXPECT_EQ(G.EnemiesLeft, -32768);
+}
+
+TEST_F(HiddenEntriesTest, AWingOutOfRangeAsksAgainWithTheValueJustEntered) {
+  typist.answers = {"11", "-1", "ten", "2.5", "10"};
+  G.WingNo = 3;
+  AskWingNumber();
+  EXPECT_EQ(G.WingNo, 10);
+  EXPECT_EQ(typist.defaults, (std::vector<std::string>{"3", "11", "-1", "ten", "2.5"}));
+  EXPECT_EQ(Form3().WingLabel.Caption(), "Quorvan (with Super Quorvan)");
+}
+
+TEST_F(HiddenEntriesTest, ANewWingEndsTheShotInFlight) {
+  typist.answers = {"7"};
+  G.ShotActive = true;
+  Form1().Image3.Show();
+  Form1().Image6.Show();
+  AskWingNumber();
+  EXPECT_FALSE(G.ShotActive);
+  EXPECT_FALSE(Form1().Image3.Visible());
+  EXPECT_FALSE(Form1().Image6.Visible());
+}
+
+TEST_F(HiddenEntriesTest, AnEmptyWingEntryLeavesEverythingAsItWas) {
+  G.WingNo = 6;
+  G.ShotActive = true;
+  AskWingNumber();
+  EXPECT_EQ(G.WingNo, 6);
+  EXPECT_TRUE(G.ShotActive);
+}
+
+TEST_F(HiddenEntriesTest, TheHiddenKeysOfThePlayfieldOpenTheEntries) {
+  Form1().Show();
+  typist.answers = {"4", "17"};
+  for (int key : {145}) world.toolkit.At(0, [&, key] { world.toolkit.KeyDown(key, 0); });
+  world.toolkit.At(0, [&] { world.toolkit.KeyDown(93, 0); });
+  world.toolkit.ProcessPendingEvents();
+  EXPECT_EQ(G.WingNo, 4);
+  EXPECT_EQ(G.EnemiesLeft, 17);
+  EXPECT_EQ(typist.defaults.size(), 2u);
+}
+
+}  // namespace
+}  // namespace quorvan

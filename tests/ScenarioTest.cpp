@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "platform/headless/Scenario.h"
+
+namespace quorvan {
+namespace {
+
+Scenario Parse(const std::string& text) {
+  std::istringstream in(text);
+  return ParseScenario(in);
+}
+
+std::string ErrorOf(const std::string& text) {
+  try {
+    Parse(text);
+  } catch (const ScenarioError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST(Scenario, DefaultsAreOneGameOfEditionOneWithOkAfterASecond) {
+  const auto s = Parse("");
+  EXPECT_EQ(s.edition, 1);
+  EXPECT_EQ(s.okMs, 1000);
+  EXPECT_FALSE(s.stopAfterFrames);
+  EXPECT_EQ(s.stopCount, 1);
+}
+
+TEST(Scenario, ReadsEveryDirective) {
+  const auto s = Parse(
+      "# a comment\n"
+      "seed 99\n"
+      "rnd 0.5 0.25 ...   # repeat the last\n"
+      "edition 2\n"
+      "ok 250\n"
+      "entry  two words\n"
+      "entry\n"
+      "at 3 key down 39 1\n"
+      "at 1500ms close Form3\n"
+      "at 4 rnd 0.1\n"
+      "at 5 click 7\n"
+      "at 6 mouse 2 1\n"
+      "stop frames 20\n");
+  EXPECT_EQ(s.seed, 99u);
+  EXPECT_EQ(s.rnd.values, (std::vector<double>{0.5, 0.25}));
+  EXPECT_TRUE(s.rnd.repeatLast);
+  EXPECT_EQ(s.edition, 2);
+  EXPECT_EQ(s.okMs, 250);
+  ASSERT_EQ(s.entries.size(), 2u);
+  EXPECT_EQ(s.entries[0], " two words");
+  EXPECT_FALSE(s.entries[1].has_value());
+  ASSERT_EQ(s.inputs.size(), 5u);
+  EXPECT_TRUE(s.inputs[0].atFrame);
+  EXPECT_EQ(s.inputs[0].when, 3);
+  EXPECT_EQ(s.inputs[0].input.code, 39);
+  EXPECT_EQ(s.inputs[0].input.shift, 1);
+  EXPECT_FALSE(s.inputs[1].atFrame);
+  EXPECT_EQ(s.inputs[1].when, 1500);
+  EXPECT_EQ(s.inputs[1].input.window, "Form3");
+  EXPECT_EQ(s.inputs[2].input.rnd.values, (std::vector<double>{0.1}));
+  EXPECT_FALSE(s.inputs[2].input.rnd.repeatLast);
+  EXPECT_EQ(s.inputs[3].input.kind, ScenarioInput::Kind::Click);
+  EXPECT_EQ(s.inputs[4].input.kind, ScenarioInput::Kind::Mouse);
+  EXPECT_TRUE(s.stopAfterFrames);
+  EXPECT_EQ(s.stopCount, 20);
+}
+
+TEST(Scenario, MistakesNameTheirLine) {
+  EXPECT_EQ(ErrorOf("seed 1\nfly away\n"), "line 2: unknown directive \"fly\"");
+  EXPECT_NE(ErrorOf("rnd 1.0\n").find("line 1"), std::string::npos);
+  EXPECT_NE(ErrorOf("rnd\n").find("at least one"), std::string::npos);
+  EXPECT_NE(ErrorOf("rnd ...\n"), "");
+  EXPECT_NE(ErrorOf("at 0 key down 39\n"), "");
+  EXPECT_NE(ErrorOf("at 2 click 8\n"), "");
+  EXPECT_NE(ErrorOf("at 2 key sideways 39\n"), "");
+  EXPECT_NE(ErrorOf("edition 3\n"), "");
+  EXPECT_NE(ErrorOf("stop frames 0\n"), "");
+  EXPECT_NE(ErrorOf("seed -4\n"), "");
+  EXPECT_NE(ErrorOf("ok soon\n"), "");
+}
+
+}  // namespace
+}  // namespace quorvan

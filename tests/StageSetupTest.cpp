@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "game/GameState.h"
+#include "game/Random.h"
+#include "game/StageSetup.h"
+#include "screens/Pictures.h"
+#include "screens/Playfield.h"
+#include "screens/StatusPanel.h"
+#include "tests/TestWorld.h"
+
+namespace quorvan {
+namespace {
+
+class StageSetupTest : public ::testing::Test {
+ protected:
+  test::HeadlessWorld world;
+};
+
+TEST_F(StageSetupTest, EveryStageStartsAtTheLeftEdgeWithFullEnergy) {
+  G.PlayerX = 17;
+  G.Energy = 3;
+  G.ItemsTaken = 4;
+  G.ShotActive = G.BombActive = G.CometActive = G.WingItemActive = true;
+  SetupStage();
+  EXPECT_EQ(G.PlayerX, 0);
+  EXPECT_EQ(G.Energy, 100);
+  EXPECT_EQ(G.ItemsTaken, 0);
+  EXPECT_FALSE(G.ShotActive || G.BombActive || G.CometActive || G.WingItemActive);
+  EXPECT_TRUE(G.StageRunning);
+  EXPECT_EQ(Form3().EnergyLabel.Caption(), "100");
+}
+
+TEST_F(StageSetupTest, TheSurplusOfTheLastStageLowersTheQuota) {
+  G.EnemyCarry = -5;
+  SetupStage();
+  EXPECT_EQ(G.EnemiesLeft, 45);
+  EXPECT_EQ(Form3().EnemyLabel.Caption(), "45");
+  G.EnemyCarry = 0;
+  SetupStage();
+  EXPECT_EQ(Form3().EnemyLabel.Caption(), "50");
+}
+
+TEST_F(StageSetupTest, AHugeCarryStaysWithinSixteenBits) {
+  G.EnemyCarry = -40000;
+  SetupStage();
+  EXPECT_EQ(G.EnemiesLeft, -32768);
+}
+
+TEST_F(StageSetupTest, SuperQuorvanLeavesARandomWingFromOneToNine) {
+  for (const double r : {0.0, 0.5, 0.99999}) {
+    G.WingNo = 10;
+    QueueRandomValues({r}, false);
+    SetupStage();
+    EXPECT_EQ(G.WingNo, static_cast<int>(r * 9) + 1);
+  }
+}
+
+TEST_F(StageSetupTest, AnyOtherWingFallsBackToTheBareCharacter) {
+  for (int wing = 0; wing < 10; ++wing) {
+    G.WingNo = wing;
+    SetupStage();
+    EXPECT_EQ(G.WingNo, 0);
+  }
+}
+
+TEST_F(StageSetupTest, EnemiesAreScatteredOverTheUpperFifteenRowsInSlotOrder) {
+  QueueRandomValues({0.0, 0.0, 0.99999, 0.99999, 0.5, 0.5}, false);
+  SetupStage();
+  EXPECT_EQ(G.EnemyX[0], 0);
+  EXPECT_EQ(G.EnemyY[0], 0);
+  EXPECT_EQ(G.EnemyX[1], 38);
+  EXPECT_EQ(G.EnemyY[1], 14);
+  EXPECT_EQ(G.EnemyX[2], 19);
+  EXPECT_EQ(G.EnemyY[2], 7);
+  EXPECT_EQ(Form1().Image2[1].Left(), 38 * 240);
+  EXPECT_EQ(Form1().Image2[1].Top(), 14 * 240);
+  for (int i = 0; i < EnemyCount; ++i) {
+    EXPECT_LE(G.EnemyY[static_cast<std::size_t>(i)], 14);
+    EXPECT_TRUE(Form1().Image2[static_cast<std::size_t>(i)].Visible());
+  }
+}
+
+TEST_F(StageSetupTest, TheStageShowsItsNumberAndItsOwnEnemyPicture) {
+  G.StageNo = 0;
+  SetupStage();
+  EXPECT_EQ(Form3().StageLabel.Caption(), "1");
+  EXPECT_EQ(Form1().Image2[5].ShownPicture(), &pictures::Enemy[0]);
+  G.StageNo = 6;
+  SetupStage();
+  EXPECT_EQ(Form3().StageLabel.Caption(), "7");
+  EXPECT_EQ(Form1().Image2[0].ShownPicture(), &pictures::Enemy[6]);
+  EXPECT_EQ(Form1().Image2[0].Width(), 32 * 15);
+  EXPECT_EQ(Form1().Image2[0].Height(), 16 * 15);
+}
+
+TEST_F(StageSetupTest, TheCharacterIsShownOnRowTwentyTwo) {
+  SetupStage();
+  EXPECT_EQ(Form1().Image1.Left(), 0);
+  EXPECT_EQ(Form1().Image1.Top(), 22 * 240);
+  EXPECT_TRUE(Form1().Image1.Visible());
+}
+
+}  // namespace
+}  // namespace quorvan

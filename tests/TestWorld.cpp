@@ -1,0 +1,74 @@
+#include "tests/TestWorld.h"
+
+#include <cstdio>
+#include <sstream>
+#include <stdexcept>
+
+#include "game/GameState.h"
+#include "game/Hooks.h"
+#include "game/Random.h"
+#include "platform/headless/Scenario.h"
+#include "platform/headless/Simulator.h"
+#include "screens/Window.h"
+#include "sound/FileLookup.h"
+
+namespace quorvan::test {
+
+HeadlessWorld::HeadlessWorld()
+    : sound_([this](const std::string& command) { midi.push_back(command); },
+             [this](const std::string& file, int flags) { wav.emplace_back(file, flags); }) {
+  G = GameState{};
+  Window::ForgetAll();
+  ClearQueuedRandomValues();
+  InstallToolkit(&toolkit);
+  InstallSoundDevice(&sound_);
+  SetAssetFolder(QUORVAN_SOURCE_ASSETS);
+}
+
+HeadlessWorld::~HeadlessWorld() {
+  Window::ForgetAll();
+  ClearQueuedRandomValues();
+  InstallToolkit(nullptr);
+  InstallSoundDevice(nullptr);
+  InstallObserver(nullptr);
+}
+
+std::vector<Json> SimRun::Of(const std::string& ev) const {
+  std::vector<Json> out;
+  for (const auto& e : events)
+    if (e["ev"].Str() == ev) out.push_back(e);
+  return out;
+}
+
+const Json& SimRun::Frame(int n) const {
+  for (const auto& e : events)
+    if (e["ev"].Str() == "frame" && e["n"].Int() == n) return e;
+  throw std::out_of_range("no frame " + std::to_string(n));
+}
+
+SimRun RunScenario(const std::string& scenario) {
+  std::istringstream in(scenario);
+  const Scenario parsed = ParseScenario(in);
+  SetAssetFolder(QUORVAN_SOURCE_ASSETS);
+  std::FILE* trace = std::tmpfile();
+  if (!trace) throw std::runtime_error("no temporary file");
+  SimRun run;
+  {
+    Simulator simulator(parsed, trace);
+    run.code = simulator.Run();
+  }
+  std::rewind(trace);
+  std::string line;
+  for (int c; (c = std::fgetc(trace)) != EOF;) {
+    if (c != '\n') {
+      line += static_cast<char>(c);
+      continue;
+    }
+    run.events.push_back(ParseJson(line));
+    line.clear();
+  }
+  std::fclose(trace);
+  return run;
+}
+
+}  // namespace quorvan::test

@@ -1,0 +1,43 @@
+// What the tests stand on: a headless world for procedures, and scenario
+// runs of the simulator whose trace is read back.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/headless/HeadlessToolkit.h"
+#include "platform/headless/RecordingSound.h"
+#include "tests/Json.h"
+
+namespace quorvan::test {
+
+// Installs a fresh headless toolkit and a recording sound player, with the
+// game state cleared; puts everything back when it goes.
+class HeadlessWorld {
+ public:
+  HeadlessWorld();
+  ~HeadlessWorld();
+  HeadlessWorld(const HeadlessWorld&) = delete;
+  HeadlessWorld& operator=(const HeadlessWorld&) = delete;
+
+  HeadlessToolkit toolkit;
+  std::vector<std::string> midi;
+  std::vector<std::pair<std::string, int>> wav;
+
+ private:
+  RecordingSound sound_;
+};
+
+struct SimRun {
+  int code = 0;
+  std::vector<Json> events;
+
+  std::vector<Json> Of(const std::string& ev) const;
+  std::vector<Json> Frames() const { return Of("frame"); }
+  const Json& Frame(int n) const;  // frame n, counted from 1
+};
+
+SimRun RunScenario(const std::string& scenario);
+
+}  // namespace quorvan::test

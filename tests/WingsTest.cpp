@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "character/Wings.h"
+#include "game/GameState.h"
+#include "screens/StatusPanel.h"
+#include "tests/TestWorld.h"
+
+namespace quorvan {
+namespace {
+
+TEST(WingName, EachEditionHasItsOwnNames) {
+  EXPECT_EQ(WingName(8, 1), "Comet Wing");
+  EXPECT_EQ(WingName(8, 2), "Bloomer");
+  EXPECT_EQ(WingName(10, 1), "Super Quorvan");
+  EXPECT_EQ(WingName(10, 2), "Bunny Girl");
+  EXPECT_EQ(WingName(1, 2), "School SwimSuit");
+}
+
+TEST(WingName, TheBareCharacterAndUnknownValuesHaveNoName) {
+  EXPECT_EQ(WingName(0, 1), "");
+  EXPECT_EQ(WingName(11, 1), "");
+  EXPECT_EQ(WingName(-1, 2), "");
+  EXPECT_EQ(WingName(3, 0), "");
+}
+
+TEST(ShotCost, TheSweepingWingsCostMore) {
+  EXPECT_EQ(ShotCost(5), 4);
+  EXPECT_EQ(ShotCost(10), 7);
+  for (int wing : {0, 1, 2, 3, 4, 6, 7, 8, 9}) EXPECT_EQ(ShotCost(wing), 1);
+}
+
+TEST(ShowWingName, NamesTheWingOnTheStatusPanel) {
+  test::HeadlessWorld world;
+  G.Edition = 1;
+  G.WingNo = 8;
+  ShowWingName();
+  EXPECT_EQ(Form3().WingLabel.Caption(), "Quorvan (with Comet Wing)");
+  G.Edition = 2;
+  ShowWingName();
+  EXPECT_EQ(Form3().WingLabel.Caption(), "Quorvan (with Bloomer)");
+}
+
+TEST(ShowWingName, TheBareCharacterShowsTheFullWidthName) {
+  test::HeadlessWorld world;
+  for (int edition : {1, 2, 7}) {
+    G.Edition = edition;
+    G.WingNo = 0;
+    ShowWingName();
+    EXPECT_EQ(Form3().WingLabel.Caption(), "Ｑｕｏｒｖａｎ");
+  }
+}
+
+}  // namespace
+}  // namespace quorvan
