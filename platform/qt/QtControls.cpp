@@ -67,6 +67,8 @@ void Colour(QWidget& widget, const ControlLayout& layout) {
   QPalette palette = widget.palette();
   palette.setColor(QPalette::WindowText, ToQColor(layout.fore));
   palette.setColor(QPalette::Window, ToQColor(layout.back));
+  palette.setColor(QPalette::Button, ToQColor(layout.back));  // what buttons fill with
+  palette.setColor(QPalette::ButtonText, ToQColor(layout.fore));
   widget.setPalette(palette);
   widget.setAutoFillBackground(true);
 }

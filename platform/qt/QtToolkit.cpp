@@ -130,7 +130,7 @@ void QtToolkit::DrawLine(WindowId w, int x1, int y1, int x2, int y2, Rgb colour)
 
 std::string QtToolkit::AskText(const std::string& prompt, const std::string& title,
                                const std::string& defaultText) {
-  Settle();
+  if (ending_) throw ProgramEnd{endCode_};
   QInputDialog dialog;
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setWindowTitle(QString::fromStdString(title));
@@ -140,7 +140,10 @@ std::string QtToolkit::AskText(const std::string& prompt, const std::string& tit
   // The dialog runs its own loop, so the game's timers go on ticking.
   const bool accepted = dialog.exec() == QDialog::Accepted;
   dialog_ = nullptr;
-  Settle();
+  // Windows the game destroyed meanwhile go at the next pump: a handler of
+  // one of them may be what asked.
+  if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
+  if (ending_) throw ProgramEnd{endCode_};
   return accepted ? dialog.textValue().toStdString() : std::string();
 }
 

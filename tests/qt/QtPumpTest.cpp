@@ -218,5 +218,25 @@ TEST(QtPump, TimersTickWhileAskingAndEndProgramClosesTheDialog) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+// The playfield asks for a number from inside its key handler; the program
+// may end while it asks.
+TEST(QtPump, AskingInsideAHandlerThatEndsTheProgramEndsThePump) {
+  QtToolkit tk;
+  Recorder events;
+  const WindowId w = tk.CreateWindow(TimerLayout(20), events);
+  events.then = [&](const test::Recorded& e) {
+    if (e.what != "timer") return;
+    tk.SetTimer(w, 1, 0, false);
+    QTimer::singleShot(30, [&] { tk.EndProgram(5); });
+    tk.AskText("Wing number?", "Quorvan", "1");
+    ADD_FAILURE() << "AskText returned";
+  };
+  try {
+    for (;;) tk.PumpEvents();
+  } catch (const ProgramEnd& end) {
+    EXPECT_EQ(end.code, 5);
+  }
+}
+
 }  // namespace
 }  // namespace quorvan

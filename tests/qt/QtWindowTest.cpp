@@ -262,11 +262,13 @@ TEST_F(QtWindowTest, OptionButtonsOfAWindowExcludeOneAnother) {
     layout.controls.push_back(Control("Opt", ControlKind::Option, 0, i * 20 * T, 100 * T, 20 * T));
     layout.controls.back().index = i;
     layout.controls.back().caption = "Level";
+    layout.controls.back().back = {0, 128, 0};
   }
   layout.controls[1].selected = true;
   const WindowId w = tk.CreateWindow(layout, events);
   EXPECT_FALSE(tk.IsOptionSelected(w, 0));
   EXPECT_TRUE(tk.IsOptionSelected(w, 1));
+  EXPECT_EQ(Shot(w).pixelColor(95, 10), QColor(0, 128, 0));  // their own back colour
   qobject_cast<QRadioButton*>(tk.Window(w)->ControlWidget(2))->click();
   EXPECT_FALSE(tk.IsOptionSelected(w, 1));
   EXPECT_TRUE(tk.IsOptionSelected(w, 2));
