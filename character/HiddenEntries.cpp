@@ -27,17 +27,21 @@ std::string WithoutBlanks(const std::string& text) {
 
 // A whole number and nothing else, blanks around it allowed.
 std::optional<int> WholeNumber(const std::string& text) {
-  std::string s = WithoutBlanks(text);
-  if (!s.empty() && s[0] == '+') s.erase(0, 1);
+  const std::string s = WithoutBlanks(text);
+  const char* begin = s.data() + (!s.empty() && s[0] == '+' ? 1 : 0);
+  const char* end = s.data() + s.size();
   int value = 0;
-  const auto* end = s.data() + s.size();
-  const auto result = std::from_chars(s.data(), end, value);
-  if (s.empty() || result.ec != std::errc() || result.ptr != end) return std::nullopt;
+  const auto result = std::from_chars(begin, end, value);
+  if (begin == end || result.ec != std::errc() || result.ptr != end) return std::nullopt;
   return value;
 }
 
 // Numbers shown for editing keep a blank where a minus sign would stand.
-std::string SignedText(int n) { return n < 0 ? Text(n) : " " + Text(n); }
+std::string SignedText(int n) {
+  std::string text = n < 0 ? "" : " ";
+  text += Text(n);
+  return text;
+}
 
 }  // namespace
 
@@ -60,10 +64,9 @@ double LeadingNumber(const std::string& text) {
       ++exponent;
     if (exponent > exponentDigits) end = exponent;
   }
-  std::string number = s.substr(0, end);
-  if (number[0] == '+') number.erase(0, 1);  // from_chars takes no plus sign
+  const char* begin = s.data() + (s[0] == '+' ? 1 : 0);  // from_chars takes no plus sign
   double value = 0;
-  std::from_chars(number.data(), number.data() + number.size(), value);
+  std::from_chars(begin, s.data() + end, value);
   return std::isfinite(value) ? value : 0;
 }
 
