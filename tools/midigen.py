@@ -9,6 +9,8 @@ a comment (F#4 is a pitch):
   tempo 132                quarter notes per minute (whole piece)
   meter 4/4                time signature; '|' in a track checks bar lines
   tail 0.6                 seconds the last notes may ring before the end
+  gain 0.7                 loudness of the whole piece, as an amplitude
+                           factor (0-1) on every track's volume
   track NAME key=value...  starts a track; keys:
                              program  General MIDI program 1-128 as GM lists
                                       print them (1 piano, 57 trumpet, ...)
@@ -144,6 +146,7 @@ class Piece:
         self.tempo = 120
         self.meter = (4, 4)
         self.tail = 0.6
+        self.gain = 1.0
         self.tracks = []
 
     def bar_beats(self):
@@ -271,6 +274,10 @@ def parse_piece(text):
                 piece.meter = (parse_int(top, 1, 32, "meter"), parse_int(bottom, 1, 32, "meter"))
             elif words[0] == "tail":
                 piece.tail = float(words[1])
+            elif words[0] == "gain":
+                piece.gain = float(words[1])
+                if not 0.0 < piece.gain <= 1.0:
+                    raise SourceError("gain must be above 0 and at most 1")
             elif words[0] == "track":
                 options = dict(word.split("=", 1) for word in words[2:])
                 track = Track(words[1], options)
@@ -289,7 +296,7 @@ def run_track(piece, track, statements, position):
     """Track events run until the next top-level statement."""
     end = position
     while end < len(statements) and statements[end][1][0] not in ("track", "tempo", "meter",
-                                                                  "tail"):
+                                                                  "tail", "gain"):
         end += 1
     body = statements[position:end]
     if run_events(piece, track, body, 0) != len(body):
@@ -344,7 +351,10 @@ def write_midi(piece, title):
         events = [(0, 0, meta(0x03, track.name.encode("ascii", "replace")))]
         if track.channel != 10:
             events.append((0, 1, bytes([0xC0 | channel, track.program - 1])))
-        for order, (control, value) in enumerate(track.controls, 2):
+        controls = dict(track.controls)
+        # General MIDI volume is a squared curve: amplitude ~ (volume/127)^2.
+        controls[7] = max(1, round(controls.get(7, 100) * piece.gain ** 0.5))
+        for order, (control, value) in enumerate(sorted(controls.items()), 2):
             events.append((0, order, bytes([0xB0 | channel, control, value])))
         for start, length, pitch, velocity in track.notes:
             on = ticks(start)

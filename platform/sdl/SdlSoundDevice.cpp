@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kEffectChannel = 0;
 constexpr int kPlayOnce = 0;  // Mix_PlayMusic: 0 plays once (SDL2_mixer 2.6).
+constexpr int kMusicVolume = MIX_MAX_VOLUME * 3 / 4;  // music sits under the effects
 constexpr std::size_t kLargestMidiFile = std::size_t{4} << 20;
 constexpr std::size_t kLargestEffectFile = std::size_t{32} << 20;
 
@@ -33,6 +34,7 @@ class SdlSoundDevice final : public SoundDevice {
   explicit SdlSoundDevice(const std::filesystem::path& soundfont) {
     audio_in_use = true;
     Mix_AllocateChannels(1);
+    Mix_VolumeMusic(kMusicVolume);
     if (const std::string why = MidiUnavailable(soundfont); !why.empty()) {
       std::fprintf(stderr, "quorvan: music is off: %s\n", why.c_str());
     } else {
