@@ -100,7 +100,8 @@ class SdlSoundDevice final : public SoundDevice {
       music_bytes_.clear();
       return;
     }
-    SDL_RWops* source = SDL_RWFromConstMem(music_bytes_.data(), static_cast<int>(music_bytes_.size()));
+    SDL_RWops* source =
+        SDL_RWFromConstMem(music_bytes_.data(), static_cast<int>(music_bytes_.size()));
     if (source != nullptr) music_ = Mix_LoadMUSType_RW(source, MUS_MID, SDL_TRUE);
     if (music_ == nullptr) music_bytes_.clear();
   }

@@ -24,7 +24,8 @@ std::uint32_t Big(const Bytes& data, std::size_t at, int count) {
 
 std::uint32_t Little(const Bytes& data, std::size_t at, int count) {
   std::uint32_t value = 0;
-  for (int i = count - 1; i >= 0; --i) value = (value << 8) | data.at(at + static_cast<std::size_t>(i));
+  for (int i = count - 1; i >= 0; --i)
+    value = (value << 8) | data.at(at + static_cast<std::size_t>(i));
   return value;
 }
 
@@ -32,9 +33,9 @@ std::uint32_t Little(const Bytes& data, std::size_t at, int count) {
 struct MidiSummary {
   std::uint32_t format = 0;
   std::uint32_t tracks = 0;
-  double seconds = 0.0;       // up to the last end-of-track
-  std::set<int> channels;     // 1-16, of note-ons
-  int hanging_notes = 0;      // note-ons never turned off
+  double seconds = 0.0;    // up to the last end-of-track
+  std::set<int> channels;  // 1-16, of note-ons
+  int hanging_notes = 0;   // note-ons never turned off
 };
 
 std::uint32_t ReadVariable(const Bytes& data, std::size_t& at, std::size_t end) {
@@ -233,12 +234,13 @@ TEST_P(ShippedEffect, IsSixteenBitMonoPcmOfFittingLength) {
   FAIL() << "no data chunk";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sounds, ShippedEffect,
-    ::testing::Values(Effect{"Bang1.Wav", 0.3, 0.5, false}, Effect{"Bang2.Wav", 0.5, 0.7, false},
-                      Effect{"Ching.Wav", 0.5, 0.8, false}, Effect{"ZTDEMO.WAV", 1.6, 2.5, false},
-                      Effect{"Dummy.wav", 0.02, 0.1, true}),
-    [](const auto& test) { return FileStem(test.param.file); });
+INSTANTIATE_TEST_SUITE_P(Sounds, ShippedEffect,
+                         ::testing::Values(Effect{"Bang1.Wav", 0.3, 0.5, false},
+                                           Effect{"Bang2.Wav", 0.5, 0.7, false},
+                                           Effect{"Ching.Wav", 0.5, 0.8, false},
+                                           Effect{"ZTDEMO.WAV", 1.6, 2.5, false},
+                                           Effect{"Dummy.wav", 0.02, 0.1, true}),
+                         [](const auto& test) { return FileStem(test.param.file); });
 
 }  // namespace
 }  // namespace quorvan

@@ -71,8 +71,8 @@ class SdlPlayer : public ::testing::Test {
     return samples;
   }
   static int Peak(const std::vector<std::int16_t>& samples, double from_end_seconds) {
-    const auto count = std::min(samples.size(),
-                                static_cast<std::size_t>(from_end_seconds * kRate * kChannels));
+    const auto count =
+        std::min(samples.size(), static_cast<std::size_t>(from_end_seconds * kRate * kChannels));
     int peak = 0;
     for (auto it = samples.end() - static_cast<long>(count); it != samples.end(); ++it) {
       peak = std::max(peak, std::abs(int{*it}));
@@ -164,8 +164,10 @@ TEST_F(SdlPlayer, StopMidiSilencesThePiece) {
 // Missing, empty, cut short and random files, each as a piece and an effect.
 TEST_F(SdlPlayer, DamagedFilesAreSilentAndHarmless) {
   const auto here = folder_.path();
-  const auto piece = soundtest::ReadBytes(std::filesystem::path(QUORVAN_SOURCE_ASSETS) / "Quor1.mid");
-  const auto effect = soundtest::ReadBytes(std::filesystem::path(QUORVAN_SOURCE_ASSETS) / "Bang1.Wav");
+  const auto piece =
+      soundtest::ReadBytes(std::filesystem::path(QUORVAN_SOURCE_ASSETS) / "Quor1.mid");
+  const auto effect =
+      soundtest::ReadBytes(std::filesystem::path(QUORVAN_SOURCE_ASSETS) / "Bang1.Wav");
   ASSERT_FALSE(piece.empty());
   ASSERT_FALSE(effect.empty());
   std::mt19937 random(20240611);
@@ -206,8 +208,8 @@ TEST_F(SdlPlayer, WithoutASoundfontEffectsStillPlayAndOneLineSaysWhy) {
   std::this_thread::sleep_for(300ms);
   const auto samples = Rendered();
   EXPECT_GT(Peak(samples), kAudible);
-  const std::vector<std::int16_t> before_effect(samples.begin(),
-                                                samples.end() - static_cast<long>(0.6 * kRate * kChannels));
+  const std::vector<std::int16_t> before_effect(
+      samples.begin(), samples.end() - static_cast<long>(0.6 * kRate * kChannels));
   EXPECT_LE(Peak(before_effect), kSilence) << "no music";
 }
 

@@ -25,11 +25,11 @@ TEST(MidiCommandText, KeywordsIgnoreCaseAndExtraBlanks) {
 }
 
 TEST(MidiCommandText, AnythingElseIsIgnored) {
-  for (const char* text : {"", "play", "play Music", "stop Midi", "close Midi now",
-                           "open \"x.mid type sequencer alias Midi",  // unclosed quote
-                           "open \"\" type sequencer alias Midi",
-                           "open \"x.mid\" type waveaudio alias Midi",
-                           "open \"x.mid\" type sequencer alias Other"}) {
+  for (const char* text :
+       {"", "play", "play Music", "stop Midi", "close Midi now",
+        "open \"x.mid type sequencer alias Midi",  // unclosed quote
+        "open \"\" type sequencer alias Midi", "open \"x.mid\" type waveaudio alias Midi",
+        "open \"x.mid\" type sequencer alias Other"}) {
     EXPECT_EQ(ParseMidiCommand(text).kind, Kind::Ignored) << text;
   }
 }

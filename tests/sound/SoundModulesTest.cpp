@@ -113,8 +113,8 @@ TEST_F(SoundModules, TheCurrentDirectoryWinsOverTheAssetFolder) {
 TEST_F(SoundModules, APieceFoundNowhereIsOpenedInTheCurrentDirectory) {
   InFolder in(here_.path());
   PlayMidi("Quor8.mid");
-  const std::vector<std::string> expected = {
-      "close Midi", OpenCommand(here_.path() / "Quor8.mid"), "play Midi"};
+  const std::vector<std::string> expected = {"close Midi", OpenCommand(here_.path() / "Quor8.mid"),
+                                             "play Midi"};
   EXPECT_EQ(device_.commands, expected);
 }
 

@@ -19,14 +19,16 @@ void Put(std::vector<unsigned char>& out, std::uint32_t value, int bytes, bool b
   }
 }
 
-void PutTag(std::vector<unsigned char>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
+void PutTag(std::vector<unsigned char>& out, const char* tag) {
+  out.insert(out.end(), tag, tag + 4);
+}
 
 }  // namespace
 
 ScratchFolder::ScratchFolder(const std::string& name) {
   std::random_device seed;
-  path_ = std::filesystem::temp_directory_path() /
-          ("quorvan-" + name + "-" + std::to_string(seed()));
+  path_ =
+      std::filesystem::temp_directory_path() / ("quorvan-" + name + "-" + std::to_string(seed()));
   std::filesystem::create_directories(path_);
 }
 
@@ -52,7 +54,8 @@ std::vector<unsigned char> ReadBytes(const std::filesystem::path& path) {
 
 void WriteBytes(const std::filesystem::path& path, const std::vector<unsigned char>& bytes) {
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 void WriteToneWav(const std::filesystem::path& path, double seconds, double frequency) {
