@@ -11,20 +11,36 @@ constexpr int kRate = 44100;
 constexpr int kOutputChannels = 2;
 constexpr int kBufferFrames = 1024;
 constexpr const char* kAlsaLibrary = "libasound.so.2";
+constexpr const char* kFluidSynthLibrary = "libfluidsynth.so.3";
+constexpr int kFluidSynthLogLevels = 5;  // panic, error, warning, info, debug
 
 extern "C" void IgnoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+extern "C" void IgnoreFluidSynthMessage(int, const char*, void*) {}
 
-// ALSA prints a screenful about every missing card itself; the one line we
-// print says all a player needs. The library is already loaded by SDL.
-void QuietAlsa() {
-  void* library = dlopen(kAlsaLibrary, RTLD_LAZY | RTLD_NOLOAD);
-  if (library == nullptr) return;
-  using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
-  using SetHandler = int (*)(Handler);
-  if (void* symbol = dlsym(library, "snd_lib_error_set_handler")) {
-    reinterpret_cast<SetHandler>(symbol)(&IgnoreAlsaMessage);
+// A function of a library SDL has already loaded, or null.
+void* LoadedFunction(const char* library_name, const char* function) {
+  void* library = dlopen(library_name, RTLD_LAZY | RTLD_NOLOAD);
+  if (library == nullptr) return nullptr;
+  void* symbol = dlsym(library, function);
+  dlclose(library);  // SDL still holds it
+  return symbol;
+}
+
+// ALSA prints a screenful about every missing card, FluidSynth a line about
+// every damaged piece; the one line we print says all a player needs.
+void QuietSoundLibraries() {
+  using AlsaHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+  using SetAlsaHandler = int (*)(AlsaHandler);
+  if (void* set = LoadedFunction(kAlsaLibrary, "snd_lib_error_set_handler")) {
+    reinterpret_cast<SetAlsaHandler>(set)(&IgnoreAlsaMessage);
   }
-  dlclose(library);
+  using FluidHandler = void (*)(int, const char*, void*);
+  using SetFluidHandler = FluidHandler (*)(int, FluidHandler, void*);
+  if (void* set = LoadedFunction(kFluidSynthLibrary, "fluid_set_log_function")) {
+    for (int level = 0; level < kFluidSynthLogLevels; ++level) {
+      reinterpret_cast<SetFluidHandler>(set)(level, &IgnoreFluidSynthMessage, nullptr);
+    }
+  }
 }
 
 bool TryOpen(std::string& why, std::string& driver) {
@@ -34,7 +50,7 @@ bool TryOpen(std::string& why, std::string& driver) {
   }
   const char* current = SDL_GetCurrentAudioDriver();
   driver = current ? current : "";
-  QuietAlsa();
+  QuietSoundLibraries();  // again, for an SDL that loads its drivers' libraries late
   if (Mix_OpenAudio(kRate, AUDIO_S16SYS, kOutputChannels, kBufferFrames) != 0) {
     why = Mix_GetError();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -62,6 +78,7 @@ std::string OpenSdlAudio() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // A damaged effect is not played at all rather than in part.
   SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "strict", SDL_HINT_DEFAULT);
+  QuietSoundLibraries();
   std::string why;
   std::string first;
   if (TryOpen(why, first)) return {};

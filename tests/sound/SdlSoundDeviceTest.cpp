@@ -182,15 +182,24 @@ TEST_F(SdlPlayer, DamagedFilesAreSilentAndHarmless) {
   auto riff_then_noise = noise;  // says RIFF....WAVE, then nonsense
   std::copy_n(effect.begin(), 12, riff_then_noise.begin());
   soundtest::WriteBytes(here / "Riff.wav", riff_then_noise);
+  // Whole chunks, but nonsense inside the track.
+  constexpr unsigned char kChunks[] = {'M', 'T', 'h',  'd', 0,   0,   0,   6, 0, 0,    0,
+                                       1,   1,   0xE0, 'M', 'T', 'r', 'k', 0, 0, 0x0F, 0xEA};
+  static_assert(sizeof kChunks + 0x0FEA == 4096);
+  auto garbled = noise;
+  std::copy(std::begin(kChunks), std::end(kChunks), garbled.begin());
+  soundtest::WriteBytes(here / "Garbled.mid", garbled);
   soundtest::InFolder in(here);
   Open();
-  for (const char* name : {"Missing", "Empty", "Cut", "Noise", "Riff"}) {
+  ::testing::internal::CaptureStderr();
+  for (const char* name : {"Missing", "Empty", "Cut", "Noise", "Riff", "Garbled"}) {
     PlayMidi(std::string(name) + ".mid");
     PlayWav(std::string(name) + ".wav");
     std::this_thread::sleep_for(100ms);
   }
   std::this_thread::sleep_for(300ms);
   const auto samples = Rendered();
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << "the libraries keep quiet too";
   EXPECT_GT(samples.size(), std::size_t{0}) << "the device did open";
   EXPECT_LE(Peak(samples), kSilence);
 }
