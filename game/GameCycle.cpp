@@ -119,6 +119,7 @@ void StartGame() {
 // FrameWait = true at its end.
 void RunStage() {
   SetupStage();
+  Observer().StageStarted();
   while (G.StageRunning) {
     while (G.FrameWait) Tk().PumpEvents();
     RunFrame();

@@ -6,6 +6,7 @@ namespace quorvan {
 
 class GameObserver {
  public:
+  virtual void StageStarted() {}  // stage setup is done, before the first frame
   virtual void FrameEnded() {}
   virtual void StageEnded() {}  // StageResult is set
   virtual void GameEnded() {}   // game over has run and unloaded the windows

@@ -108,6 +108,10 @@ TEST(CharacterInPlay, StandsOnRowTwentyTwoAfterSetupAndTwentyThreeFromTheFirstFr
   // The sprite is on row 22 only between stage setup and the first frame.
   const auto run = test::RunScenario("rnd 0.99 ...\nat 2 key down right\nat 4 key up right\n"
                                      "stop frames 5\n");
+  const auto starts = run.Of("stage_start");
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0]["sprites"]["Image1"]["top"].Int(), 22 * 240);
+  EXPECT_TRUE(starts[0]["sprites"]["Image1"]["visible"].Bool());
   EXPECT_EQ(run.Frame(1)["sprites"]["Image1"]["top"].Int(), 23 * 240);
   EXPECT_EQ(run.Frame(1)["PlayerX"].Int(), 0);
   EXPECT_EQ(run.Frame(2)["PlayerX"].Int(), 1);

@@ -125,6 +125,12 @@ void Simulator::Stop() {
   throw ProgramEnd{0};
 }
 
+void Simulator::StageStarted() {
+  auto line = trace_.Event(toolkit_.Now(), "stage_start");
+  line.Int("StageNo", G.StageNo).Raw("sprites", SpritesJson());
+  trace_.Write(line);
+}
+
 void Simulator::FrameEnded() {
   ++frames_;
   WriteFrame();
@@ -244,8 +250,14 @@ void Simulator::WriteFrame() {
   json += '}';
   line.Raw("labels", json);
 
+  line.Raw("sprites", SpritesJson());
+  trace_.Write(line);
+}
+
+std::string Simulator::SpritesJson() {
   const auto& field = Form1();
-  json.clear();
+  std::string json;
+  json.reserve(512);
   json += '{';
   AppendSprite(json, "Image1", field.Image1);
   const std::pair<const char*, const Sprite*> sprites[] = {
@@ -257,8 +269,7 @@ void Simulator::WriteFrame() {
     AppendSprite(json, name, *sprite);
   }
   json += '}';
-  line.Raw("sprites", json);
-  trace_.Write(line);
+  return json;
 }
 
 }  // namespace quorvan

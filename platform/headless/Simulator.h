@@ -31,6 +31,7 @@ class Simulator final : private GameObserver, private HeadlessToolkit::Listener 
 
  private:
   // The game cycle's moments.
+  void StageStarted() override;
   void FrameEnded() override;
   void StageEnded() override;
   void GameEnded() override;
@@ -46,6 +47,7 @@ class Simulator final : private GameObserver, private HeadlessToolkit::Listener 
   void Deliver(const ScenarioInput& input);
   void Stop();
   void WriteFrame();
+  static std::string SpritesJson();
 
   Scenario scenario_;
   HeadlessToolkit toolkit_;
