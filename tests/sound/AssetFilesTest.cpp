@@ -158,6 +158,27 @@ TEST_P(ShippedPiece, IsAWholeFormatOneFileOfFittingLength) {
   EXPECT_LE(summary.seconds, piece.longest);
 }
 
+// Runs one of the generators in tools/; false when Python is not there.
+bool RunGenerator(const std::string& arguments) {
+  if (std::system("python3 -c '' > /dev/null 2>&1") != 0) return false;
+  const auto tools = kAssets.parent_path() / "tools";
+  const std::string command = "python3 '" + tools.string() + "/" + arguments + " > /dev/null";
+  EXPECT_EQ(std::system(command.c_str()), 0) << command;
+  return true;
+}
+
+TEST_P(ShippedPiece, IsWhatItsSourceMakes) {
+  const std::string stem = FileStem(GetParam().file);
+  soundtest::ScratchFolder folder("midigen");
+  const auto made = folder.path() / GetParam().file;
+  const auto source = kAssets / "src" / "music" / (stem + ".txt");
+  if (!RunGenerator("midigen.py' '" + source.string() + "' '" + made.string() + "'")) {
+    GTEST_SKIP() << "no python3";
+  }
+  EXPECT_TRUE(soundtest::ReadBytes(made) == soundtest::ReadBytes(kAssets / GetParam().file))
+      << "regenerate with tools/make_sounds.sh";
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Music, ShippedPiece,
     ::testing::Values(Piece{"Quor1.mid", 1.5, 3.0}, Piece{"Quor2.mid", 8.0, 12.5},
@@ -232,6 +253,15 @@ TEST_P(ShippedEffect, IsSixteenBitMonoPcmOfFittingLength) {
     at += 8 + length + (length & 1u);
   }
   FAIL() << "no data chunk";
+}
+
+TEST(ShippedEffects, AreWhatTheSynthesiserMakes) {
+  soundtest::ScratchFolder folder("sfxgen");
+  if (!RunGenerator("sfxgen.py' '" + folder.path().string() + "'")) GTEST_SKIP() << "no python3";
+  for (const char* file : {"Bang1.Wav", "Bang2.Wav", "Ching.Wav", "ZTDEMO.WAV", "Dummy.wav"}) {
+    EXPECT_TRUE(soundtest::ReadBytes(folder.path() / file) == soundtest::ReadBytes(kAssets / file))
+        << file << ": regenerate with tools/make_sounds.sh";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sounds, ShippedEffect,
