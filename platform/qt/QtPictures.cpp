@@ -29,8 +29,8 @@ QPixmap Blank(const Picture& picture) {
 }  // namespace
 
 const QPixmap& PictureCache::Get(const Picture& picture) {
-  const std::string key = std::string(picture.file ? picture.file : "") +
-                          (picture.icon ? "|icon" : "|bitmap");
+  const std::string key =
+      std::string(picture.file ? picture.file : "") + (picture.icon ? "|icon" : "|bitmap");
   if (auto it = pixmaps_.find(key); it != pixmaps_.end()) return it->second;
   QPixmap pixmap = Read(picture);
   if (pixmap.isNull()) {

@@ -85,8 +85,7 @@ void QtToolkit::SetFocus(WindowId w) {
   }
 }
 
-void QtToolkit::SetControlRect(WindowId w, int control, int left, int top, int width,
-                               int height) {
+void QtToolkit::SetControlRect(WindowId w, int control, int left, int top, int width, int height) {
   if (QtWindow* window = Window(w)) window->SetControlRect(control, left, top, width, height);
 }
 

@@ -31,8 +31,7 @@ class QtToolkit : public Toolkit {
   void SetBackColor(WindowId w, Rgb colour) override;
   void SetFocus(WindowId w) override;
 
-  void SetControlRect(WindowId w, int control, int left, int top, int width,
-                      int height) override;
+  void SetControlRect(WindowId w, int control, int left, int top, int width, int height) override;
   void SetControlVisible(WindowId w, int control, bool visible) override;
   void SetControlText(WindowId w, int control, const std::string& text) override;
   void SetControlPicture(WindowId w, int control, const Picture* picture) override;

@@ -26,12 +26,10 @@ Qt::WindowFlags FlagsOf(Border border) {
     case Border::None:
       return Qt::Window | Qt::FramelessWindowHint;
     case Border::FixedSingle:
-      return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-             Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-             Qt::WindowCloseButtonHint;
+      return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     case Border::FixedToolWindow:
-      return Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-             Qt::WindowCloseButtonHint;
+      return Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     case Border::Sizable:
       break;
   }

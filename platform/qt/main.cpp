@@ -28,8 +28,8 @@ bool HasPictures(const std::filesystem::path& folder) {
 // them, then the source tree of a build that was never installed.
 std::filesystem::path FindAssets() {
   const std::filesystem::path beside =
-      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / ".." /
-      "share" / "quorvan";
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / ".." / "share" /
+      "quorvan";
   if (HasPictures(beside)) return beside.lexically_normal();
   if (HasPictures(QUORVAN_INSTALLED_ASSETS)) return QUORVAN_INSTALLED_ASSETS;
   return QUORVAN_SOURCE_ASSETS;

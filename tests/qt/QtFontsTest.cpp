@@ -1,11 +1,11 @@
-#include "platform/qt/QtFonts.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QRawFont>
+
+#include "platform/qt/QtFonts.h"
 
 namespace quorvan {
 namespace {
@@ -42,10 +42,10 @@ TEST(QtFonts, ZeroPointsIsTheApplicationFont) {
 TEST(QtFonts, JapaneseTextHasGlyphsInTheGameFont) {
   const QRawFont raw = QRawFont::fromFont(GameFont({"ＭＳ Ｐゴシック", 12, false}));
   for (const QString& text : {QStringLiteral("ずるいな！"), QStringLiteral("Ｑｕｏｒｖａｎ"),
-                             QStringLiteral("Ｇａｍｅ　Ｏｖｅｒ…")}) {
+                              QStringLiteral("Ｇａｍｅ　Ｏｖｅｒ…")}) {
     for (const QChar ch : text) {
-      EXPECT_TRUE(raw.supportsCharacter(ch)) << text.toStdString() << " U+" << std::hex
-                                             << int{ch.unicode()};
+      EXPECT_TRUE(raw.supportsCharacter(ch))
+          << text.toStdString() << " U+" << std::hex << int{ch.unicode()};
     }
   }
 }

@@ -36,10 +36,9 @@ TEST_F(QtInputTest, KeysGiveVirtualKeyCodesAndShiftBits) {
   QTest::keyClick(window, Qt::Key_Space, Qt::ShiftModifier);
   QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
   // The modifier keys come and go as keys of their own, as on Windows.
-  const std::vector<Recorded> want{
-      {"down", 37, 0}, {"up", 37, 0},   {"down", 16, 1}, {"down", 32, 1},
-      {"up", 32, 1},   {"up", 16, 0},   {"down", 17, 2}, {"down", 18, 6},
-      {"down", 90, 6}, {"up", 90, 6},   {"up", 18, 2},   {"up", 17, 0}};
+  const std::vector<Recorded> want{{"down", 37, 0}, {"up", 37, 0}, {"down", 16, 1}, {"down", 32, 1},
+                                   {"up", 32, 1},   {"up", 16, 0}, {"down", 17, 2}, {"down", 18, 6},
+                                   {"down", 90, 6}, {"up", 90, 6}, {"up", 18, 2},   {"up", 17, 0}};
   EXPECT_EQ(events.Input(), want);
 }
 
@@ -56,8 +55,8 @@ TEST_F(QtInputTest, HeldKeysRepeatKeyDownsWithoutKeyUps) {
   QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
   QKeyEvent repeatPress(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
-  for (QKeyEvent* e : {&press, &repeatRelease, &repeatPress, &repeatRelease, &repeatPress,
-                       &release}) {
+  for (QKeyEvent* e :
+       {&press, &repeatRelease, &repeatPress, &repeatRelease, &repeatPress, &release}) {
     QCoreApplication::sendEvent(window, e);
   }
   EXPECT_EQ(events.Count("down"), 3);

@@ -1,6 +1,6 @@
-#include "platform/qt/QtKeys.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/qt/QtKeys.h"
 
 namespace quorvan {
 namespace {

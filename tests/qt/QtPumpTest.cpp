@@ -98,9 +98,10 @@ TEST(QtPump, WaitingOnTheClockUsesAlmostNoProcessor) {
   const double wall = std::chrono::duration<double>(Clock::now() - wallBefore).count();
   const double cpu = CpuSeconds() - cpuBefore;
   const auto [shortest, longest] = std::minmax_element(gaps.begin(), gaps.end());
-  std::printf("160 ms timer: %zu gaps, median %.3f ms, min %.3f, max %.3f; CPU %.4f s over "
-              "%.2f s (%.2f%%)\n",
-              gaps.size(), Median(gaps), *shortest, *longest, cpu, wall, 100 * cpu / wall);
+  std::printf(
+      "160 ms timer: %zu gaps, median %.3f ms, min %.3f, max %.3f; CPU %.4f s over "
+      "%.2f s (%.2f%%)\n",
+      gaps.size(), Median(gaps), *shortest, *longest, cpu, wall, 100 * cpu / wall);
   EXPECT_NEAR(Median(gaps), 160.0, 1.0);
   EXPECT_LT(cpu / wall, 0.02);
 }

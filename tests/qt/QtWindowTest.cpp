@@ -204,7 +204,8 @@ TEST_F(QtWindowTest, LabelsShowTheirTextColoursAndAlignment) {
   EXPECT_EQ(shot.pixelColor(1, 18), QColor(0, 128, 0));
   bool whiteOnRight = false;
   for (int x = 60; x < 120 && !whiteOnRight; ++x) {
-    for (int y = 0; y < 20 && !whiteOnRight; ++y) whiteOnRight = shot.pixelColor(x, y).lightness() > 200;
+    for (int y = 0; y < 20 && !whiteOnRight; ++y)
+      whiteOnRight = shot.pixelColor(x, y).lightness() > 200;
   }
   EXPECT_TRUE(whiteOnRight);
 }
@@ -226,7 +227,7 @@ TEST_F(QtWindowTest, LinesAndShapesArePaintedBeneathTheOtherControls) {
   EXPECT_EQ(shot.pixelColor(10, 100), QColor(255, 255, 255));
   EXPECT_EQ(shot.pixelColor(12, 110), QColor(255, 255, 255));  // the border is 3 wide, inside
   EXPECT_EQ(shot.pixelColor(13, 110), QColor(0, 0, 64));
-  EXPECT_EQ(shot.pixelColor(30, 115), QColor(0, 0, 64));    // the inside is transparent
+  EXPECT_EQ(shot.pixelColor(30, 115), QColor(0, 0, 64));  // the inside is transparent
   EXPECT_EQ(shot.pixelColor(49, 129), QColor(255, 255, 255));
   EXPECT_EQ(shot.pixelColor(50, 130), QColor(0, 0, 64));
   tk.SetControlVisible(w, 1, false);
