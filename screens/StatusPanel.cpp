@@ -14,8 +14,9 @@ constexpr Font LabelFont{PGothic, 11.25};
 ControlLayout PanelLabel(const char* name, int left, int width, int height,
                          const char* caption, Rgb fore, Rgb back, Align align) {
   return {.name = name, .kind = ControlKind::Label, .left = left, .top = 120, .width = width,
-          .height = height, .caption = caption, .fore = fore, .back = back, .align = align,
-          .font = LabelFont};
+          .height = height, .caption = caption, .fore = fore, .back = back,
+          // on the black panel the separators show through
+          .transparent = back == Black, .align = align, .font = LabelFont};
 }
 
 ControlLayout Separator(const char* name, int x) {

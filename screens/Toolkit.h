@@ -53,6 +53,7 @@ struct ControlLayout {
   const char* caption = "";
   Rgb fore{};
   Rgb back{};  // labels paint it behind their text
+  bool transparent = false;  // labels: the window shows through instead
   Align align = Align::Left;
   Font font{};
   int borderPixels = 1;         // shapes and lines

@@ -91,6 +91,7 @@ QWidget* MakeLabel(const ControlLayout& layout, QWidget& window) {
   label->setFocusPolicy(Qt::NoFocus);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   Colour(*label, layout);
+  label->setAutoFillBackground(!layout.transparent);
   label->setGeometry(PixelRect(layout));
   return label;
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "game/GameCycle.h"
+#include "platform/qt/FrameLog.h"
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtToolkit.h"
 #include "platform/sdl/SdlSoundDevice.h"
@@ -53,6 +54,9 @@ int main(int argc, char** argv) {
   quorvan::InstallToolkit(&tk);
   auto sound = quorvan::OpenSdlSoundDevice();
   quorvan::InstallSoundDevice(sound.get());
+
+  quorvan::FrameLog frameLog;
+  if (frameLog.Active()) quorvan::InstallObserver(&frameLog);
 
   try {
     quorvan::StartUp();

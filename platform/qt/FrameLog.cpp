@@ -1,0 +1,24 @@
+#include "platform/qt/FrameLog.h"
+
+#include <chrono>
+#include <cstdlib>
+
+namespace quorvan {
+
+FrameLog::FrameLog() {
+  const char* path = std::getenv("QUORVAN_FRAME_LOG");
+  if (path && *path) file_ = std::fopen(path, "w");
+}
+
+FrameLog::~FrameLog() {
+  if (file_) std::fclose(file_);
+}
+
+void FrameLog::FrameEnded() {
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  std::fprintf(file_, "%lld\n",
+               static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+  std::fflush(file_);
+}
+
+}  // namespace quorvan

@@ -1,0 +1,26 @@
+// When QUORVAN_FRAME_LOG names a file, the game writes the monotonic time of
+// every frame's end to it, in microseconds, one a line: the record that the
+// frame-timing bench reads.
+#pragma once
+
+#include <cstdio>
+
+#include "game/Hooks.h"
+
+namespace quorvan {
+
+class FrameLog final : public GameObserver {
+ public:
+  // Opens the file named by QUORVAN_FRAME_LOG, if any.
+  FrameLog();
+  ~FrameLog();
+  FrameLog(const FrameLog&) = delete;
+  FrameLog& operator=(const FrameLog&) = delete;
+  bool Active() const { return file_ != nullptr; }
+
+ private:
+  void FrameEnded() override;
+  std::FILE* file_ = nullptr;
+};
+
+}  // namespace quorvan
