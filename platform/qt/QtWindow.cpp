@@ -74,6 +74,9 @@ QtWindow::QtWindow(const WindowLayout& layout, WindowEvents& events, PictureCach
   surface_ = QImage(client, QImage::Format_ARGB32_Premultiplied);
   surface_.fill(Qt::transparent);
   installEventFilter(this);
+  // The game places its windows before showing them, by their outer frame:
+  // the platform window must exist for the frame to be known.
+  create();
 
   for (std::size_t i = 0; i < layout.controls.size(); ++i) {
     const int index = static_cast<int>(i);

@@ -1,0 +1,94 @@
+// The player's keys and clicks on the real playfield, as the game reads them.
+#include <QKeyEvent>
+#include <QTest>
+
+#include "GameWindowsSupport.h"
+
+namespace quorvan {
+namespace {
+
+class PlayfieldInput : public test::GameWindowsTest {
+ protected:
+  void SetUp() override {
+    Form1().Show();
+    field = &Widget(Form1());
+  }
+  QWidget* Enemy(int i) { return ControlWidget(Form1(), Form1().Image2[std::size_t(i)]); }
+
+  QtWindow* field = nullptr;
+};
+
+TEST_F(PlayfieldInput, ArrowsSteerWhileHeldAndStopOnRelease) {
+  QTest::keyPress(field, Qt::Key_Right);
+  tk.ProcessPendingEvents();
+  EXPECT_EQ(G.InputCommand, 1);
+  QTest::keyRelease(field, Qt::Key_Right);
+  tk.ProcessPendingEvents();
+  EXPECT_EQ(G.InputCommand, 0);
+  QTest::keyPress(field, Qt::Key_Left);
+  EXPECT_EQ(G.InputCommand, 2);
+  QTest::keyRelease(field, Qt::Key_Left);
+  EXPECT_EQ(G.InputCommand, 0);
+}
+
+TEST_F(PlayfieldInput, FireStaysPendingAfterItsKeyIsReleased) {
+  QTest::keyClick(field, Qt::Key_Space);
+  tk.ProcessPendingEvents();
+  EXPECT_EQ(G.InputCommand, 3);
+  G.InputCommand = 0;
+  QTest::keyClick(field, Qt::Key_Control);
+  EXPECT_EQ(G.InputCommand, 3);
+}
+
+TEST_F(PlayfieldInput, AHeldArrowKeepsSteeringThroughItsRepeats) {
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+  QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
+  QKeyEvent repeatPress(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+  QCoreApplication::sendEvent(field, &press);
+  QCoreApplication::sendEvent(field, &repeatRelease);
+  EXPECT_EQ(G.InputCommand, 1);
+  QCoreApplication::sendEvent(field, &repeatPress);
+  EXPECT_EQ(G.InputCommand, 1);
+}
+
+TEST_F(PlayfieldInput, ClickingAnEnemyWithTheSlantWingSteersAShotToIt) {
+  G.WingNo = 4;
+  G.PlayerX = 20;
+  G.InputCommand = 3;
+  G.EnemyX[5] = 31;
+  G.EnemyY[5] = 4;
+  QTest::mouseClick(Enemy(5), Qt::LeftButton);
+  tk.ProcessPendingEvents();
+  EXPECT_TRUE(G.ShotActive);
+  EXPECT_EQ(G.TargetX, 31);
+  EXPECT_EQ(G.TargetY, 4);
+  EXPECT_EQ(G.ShotX, 20);
+  EXPECT_EQ(G.ShotY, 22);
+  EXPECT_EQ(G.InputCommand, 0);
+}
+
+TEST_F(PlayfieldInput, ClickingAnEnemyWithAnotherWingDoesNothing) {
+  G.WingNo = 3;
+  G.EnemyX[0] = 9;
+  const GameState before = G;
+  QTest::mouseClick(Enemy(0), Qt::LeftButton);
+  EXPECT_EQ(G, before);
+}
+
+TEST_F(PlayfieldInput, AShotInFlightIsNotRedirectedByAClick) {
+  G.WingNo = 4;
+  G.ShotActive = true;
+  G.TargetX = 7;
+  G.EnemyX[2] = 30;
+  QTest::mouseClick(Enemy(2), Qt::LeftButton);
+  EXPECT_EQ(G.TargetX, 7);
+}
+
+TEST_F(PlayfieldInput, OnlyALeftClickSteersTheShot) {
+  G.WingNo = 4;
+  QTest::mouseClick(Enemy(1), Qt::RightButton);
+  EXPECT_FALSE(G.ShotActive);
+}
+
+}  // namespace
+}  // namespace quorvan

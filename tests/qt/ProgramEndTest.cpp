@@ -1,0 +1,104 @@
+// Closing the game's windows from outside: which close ends the program, and
+// that the music is closed on the way out.
+#include <QTimer>
+#include <QWindow>
+
+#include "GameWindowsSupport.h"
+
+namespace quorvan {
+namespace {
+
+class ProgramEndTest : public test::GameWindowsTest {
+ protected:
+  // Handles events for a while; the code the program ends with, or -1.
+  int PumpUntilEnd() {
+    try {
+      Spin(50);
+    } catch (const ProgramEnd& end) {
+      return end.code;
+    }
+    return -1;
+  }
+
+  // The close a window manager sends: spontaneous, through the platform window.
+  static void CloseFromOutside(QWidget& widget) {
+    ASSERT_NE(widget.windowHandle(), nullptr);
+    widget.windowHandle()->close();
+  }
+
+  void StartPlaying() {
+    Form1().Show();
+    Form3().Show();
+    Spin(10);
+    midi.clear();
+  }
+};
+
+TEST_F(ProgramEndTest, ClosingTheStatusPanelDuringAGameEndsTheProgramWithCodeZero) {
+  StartPlaying();
+  Widget(Form3()).close();
+  EXPECT_EQ(PumpUntilEnd(), 0);
+  ASSERT_FALSE(midi.empty());
+  EXPECT_EQ(midi.back(), "close Midi");
+}
+
+TEST_F(ProgramEndTest, AWindowManagersCloseOfTheStatusPanelEndsTheProgram) {
+  StartPlaying();
+  CloseFromOutside(Widget(Form3()));
+  EXPECT_EQ(PumpUntilEnd(), 0);
+  ASSERT_FALSE(midi.empty());
+  EXPECT_EQ(midi.back(), "close Midi");
+}
+
+TEST_F(ProgramEndTest, TheEndIsThrownFromAPumpThatIsAlreadyWaiting) {
+  StartPlaying();
+  Form1().Timer1.SetEnabled(false);
+  Form1().Timer3.SetEnabled(false);
+  // The close arrives while the game waits, as with a real close box.
+  QTimer::singleShot(30, &Widget(Form3()), [this] { CloseFromOutside(Widget(Form3())); });
+  try {
+    for (;;) tk.PumpEvents();
+  } catch (const ProgramEnd& end) {
+    EXPECT_EQ(end.code, 0);
+  }
+  EXPECT_EQ(midi.back(), "close Midi");
+}
+
+TEST_F(ProgramEndTest, ClosingTheStatusPanelWithThePlayfieldHiddenOnlyUnloadsThePanel) {
+  Form1().Load();
+  Form3().Show();
+  Spin(10);
+  CloseFromOutside(Widget(Form3()));
+  EXPECT_EQ(PumpUntilEnd(), -1);
+  EXPECT_FALSE(Form3().Loaded());
+  EXPECT_TRUE(Form1().Loaded());
+  EXPECT_TRUE(midi.empty());
+}
+
+TEST_F(ProgramEndTest, ClosingThePlayfieldEndsTheProgram) {
+  Form1().Show();
+  Widget(Form1()).close();
+  EXPECT_EQ(PumpUntilEnd(), 0);
+  EXPECT_EQ(midi.back(), "close Midi");
+}
+
+TEST_F(ProgramEndTest, ClosingTheSetupWindowEndsTheProgram) {
+  Form5().Show();
+  CloseFromOutside(Widget(Form5()));
+  EXPECT_EQ(PumpUntilEnd(), 0);
+  EXPECT_EQ(midi.back(), "close Midi");
+}
+
+TEST_F(ProgramEndTest, ClosingTheMessageWindowCountsAsItsButtonAndHidesIt) {
+  Form1().Show();
+  Form4().Show();
+  G.DialogDone = true;
+  CloseFromOutside(Widget(Form4()));
+  EXPECT_EQ(PumpUntilEnd(), -1);
+  EXPECT_FALSE(G.DialogDone);
+  EXPECT_TRUE(Form4().Loaded());
+  EXPECT_FALSE(Widget(Form4()).isVisible());
+}
+
+}  // namespace
+}  // namespace quorvan
