@@ -7,8 +7,7 @@
 namespace quorvan {
 
 void PlaceOnGrid(int x, int y, Sprite& sprite) {
-  sprite.SetLeft(x * GridCell);
-  sprite.SetTop(y * GridCell);
+  sprite.MoveTo(x * GridCell, y * GridCell);
 }
 
 // The pause ends at the first tick of Timer2. The timer is left with interval

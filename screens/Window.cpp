@@ -119,6 +119,13 @@ void Sprite::SetHeight(int height) {
   PushRect(Id(), index_, State());
 }
 
+void Sprite::MoveTo(int left, int top) {
+  auto& s = State();
+  s.left = left;
+  s.top = top;
+  PushRect(Id(), index_, s);
+}
+
 void Sprite::SetRect(int left, int top, int width, int height) {
   auto& s = State();
   s.left = left;

@@ -107,6 +107,7 @@ class Sprite : public Control {
   void SetTop(int top);
   void SetHeight(int height);
   void SetRect(int left, int top, int width, int height);
+  void MoveTo(int left, int top);
   void SetVisible(bool visible);
   void Show() { SetVisible(true); }
   void Hide() { SetVisible(false); }
