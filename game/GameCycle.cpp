@@ -1,7 +1,11 @@
 #include "game/GameCycle.h"
 
+#include "attacks/Shot.h"
+#include "character/Bomb.h"
 #include "character/Character.h"
+#include "character/Comet.h"
 #include "character/Enemies.h"
+#include "character/WingItem.h"
 #include "game/GameState.h"
 #include "game/Hooks.h"
 #include "game/Random.h"
@@ -39,22 +43,19 @@ void RunFrame() {
   Form3().EnergyLabel.SetCaption(Text(Int(G.Energy)));
   MoveCharacter();
   WanderEnemy();
-  if (G.ShotActive) {
-    // The shot's flight takes its place here.
-  }
-
+  if (G.ShotActive) UpdateShot();
   if (G.WingItemActive) {
-    // The Wing item's drift takes its place here.
+    MoveWingItem();
   } else {
     WingItemSpawnTest();
   }
   if (G.BombActive) {
-    // The bomb's fall takes its place here.
+    UpdateBomb();
   } else {
     BombSpawnTest();
   }
   if (G.CometActive) {
-    // The comet's fall takes its place here.
+    UpdateComet();
   } else {
     CometSpawnTest();
   }

@@ -1,0 +1,13 @@
+// What happens to an enemy that is destroyed: the explosion marker shows
+// where it was, and it reappears at once somewhere else.
+#pragma once
+
+namespace quorvan {
+
+// Slot i moves to a random cell: a column 0..38 is drawn first, then a row 0..19.
+void RespawnEnemy(int i);
+
+// The explosion marker on slot i's cell, shown for a moment.
+void BlastEnemy(int i);
+
+}  // namespace quorvan

@@ -1,0 +1,7 @@
+#include "attacks/Shot.h"
+
+namespace quorvan {
+
+void UpdateShot() {}
+
+}  // namespace quorvan

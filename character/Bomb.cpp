@@ -1,0 +1,7 @@
+#include "character/Bomb.h"
+
+namespace quorvan {
+
+void UpdateBomb() {}
+
+}  // namespace quorvan

@@ -1,0 +1,7 @@
+#include "character/Comet.h"
+
+namespace quorvan {
+
+void UpdateComet() {}
+
+}  // namespace quorvan

@@ -1,0 +1,8 @@
+#include "character/WingItem.h"
+
+namespace quorvan {
+
+void MoveWingItem() {}
+void TakeWingItem() {}
+
+}  // namespace quorvan
