@@ -13,6 +13,7 @@
 #include "game/StageEnd.h"
 #include "game/StageSetup.h"
 #include "game/Text.h"
+#include "screens/Demo.h"
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
 #include "screens/SetupWindow.h"
@@ -78,6 +79,9 @@ void StageEndTest() {
 
 void StartUp() {
   SeedRandom(Tk().ClockSeed());
+  Demoform().Show();
+  while (Demoform().Visible()) Tk().PumpEvents();
+  Demoform().Unload();
   G.HighScore = 0;
   for (;;) {
     SetupGame();

@@ -1,9 +1,24 @@
 #include <gtest/gtest.h>
 
+#include "game/GameCycle.h"
+#include "screens/Toolkit.h"
 #include "tests/TestWorld.h"
 
 namespace quorvan {
 namespace {
+
+// The opening demo hides itself 4.8 s after start-up.
+constexpr int DemoEndMs = 4800;
+
+// A timed input, counted from the end of the opening demo.
+std::string AfterDemo(int ms, const char* input) {
+  std::string line = "at ";
+  line += std::to_string(DemoEndMs + ms);
+  line += "ms ";
+  line += input;
+  line += '\n';
+  return line;
+}
 
 std::vector<std::string> Texts(const test::SimRun& run) {
   std::vector<std::string> out;
@@ -26,10 +41,13 @@ TEST(Simulator, TheSameScenarioAlwaysGivesTheSameTrace) {
   EXPECT_NE(a.Frame(60)["EnemyX"].value, c.Frame(60)["EnemyX"].value);
 }
 
-TEST(Simulator, AGameStartsWithTheSetupWindowThenThePlayfieldAndPanel) {
+TEST(Simulator, AGameStartsWithTheDemoThenTheSetupWindowThenThePlayfieldAndPanel) {
   const auto run = test::RunScenario("stop frames 1\n");
   const auto texts = Texts(run);
-  const std::vector<std::string> start(texts.begin(), texts.begin() + 11);
+  const std::vector<std::string> demo(texts.begin(), texts.begin() + 4);
+  EXPECT_EQ(demo, (std::vector<std::string>{"Demoform load", "Demoform show", "Demoform hide",
+                                            "Demoform unload"}));
+  const std::vector<std::string> start(texts.begin() + 4, texts.begin() + 15);
   EXPECT_EQ(start[0], "Form5 load");
   EXPECT_EQ(start[1], "Form5 show");
   EXPECT_EQ(start[2], "close Midi");
@@ -47,33 +65,43 @@ TEST(Simulator, TheSecondEditionIsChosenOnTheSetupWindow) {
 }
 
 TEST(Simulator, ClosingTheStatusPanelDuringAGameEndsTheProgram) {
-  const auto run = test::RunScenario("at 2000ms close Form3\nstop games 3\n");
+  const auto run = test::RunScenario(AfterDemo(2000, "close Form3") + "stop games 3\n");
   EXPECT_EQ(run.code, 0);
   const auto& last = run.events.back();
   EXPECT_EQ(last["ev"].Str(), "exit");
   EXPECT_EQ(last["code"].Int(), 0);
-  EXPECT_EQ(last["t"].Int(), 2000);
+  EXPECT_EQ(last["t"].Int(), DemoEndMs + 2000);
   EXPECT_EQ(run.events[run.events.size() - 2]["command"].Str(), "close Midi");
 }
 
 TEST(Simulator, ClosingThePanelInsideAPauseEndsTheProgramThere) {
-  const auto run = test::RunScenario(
-      "rnd 0.99 ...\nat 1 key down 93\nentry 0\nok 5000\nat 3000ms close Form3\n");
-  EXPECT_EQ(run.events.back()["t"].Int(), 3000);
+  const auto run = test::RunScenario("rnd 0.99 ...\nat 1 key down 93\nentry 0\nok 5000\n" +
+                                     AfterDemo(3000, "close Form3"));
+  EXPECT_EQ(run.events.back()["t"].Int(), DemoEndMs + 3000);
   EXPECT_EQ(run.Frames().size(), 1u);
 }
 
 TEST(Simulator, ClosingThePlayfieldFromOutsideEndsTheProgram) {
-  const auto run = test::RunScenario("at 500ms close Form1\nstop games 2\n");
+  const auto run = test::RunScenario(AfterDemo(500, "close Form1") + "stop games 2\n");
   EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.events.back()["t"].Int(), 500);
+  EXPECT_EQ(run.events.back()["t"].Int(), DemoEndMs + 500);
 }
 
-TEST(Simulator, ClosingTheSetupWindowEndsTheProgramBeforeAnyGame) {
-  // The setup window is confirmed at time 0 unless it is closed first.
-  const auto run = test::RunScenario("at 0ms close Form5\n");
-  EXPECT_EQ(run.code, 0);
-  EXPECT_TRUE(run.Frames().empty());
+// The simulator confirms the setup window the moment it shows, so the close
+// is played here on a bare headless world, which never confirms it.
+TEST(StartUp, ClosingTheSetupWindowEndsTheProgramBeforeAnyGame) {
+  test::HeadlessWorld world;
+  world.toolkit.At(DemoEndMs + 100, [&] { world.toolkit.CloseRequest("Form5"); });
+  int code = -1;
+  try {
+    StartUp();
+  } catch (const ProgramEnd& end) {
+    code = end.code;
+  }
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(world.toolkit.Now(), DemoEndMs + 100);
+  EXPECT_EQ(world.toolkit.Find("Form1"), 0);
+  EXPECT_EQ(world.midi.back(), "close Midi");
 }
 
 TEST(Simulator, StopFramesEndsAfterThatFrameAsASetupCloseWould) {
