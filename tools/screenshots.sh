@@ -15,7 +15,7 @@ shoot() {  # EDITION
     edition=$1 out=$2
     SDL_AUDIODRIVER=dummy "$3" 2>/dev/null &
     pid=$!
-    for _ in $(seq 50); do
+    for _ in $(seq 150); do
       setup=$(xdotool search --name "\(95/NT\)" 2>/dev/null | head -1 || true)
       [ -n "$setup" ] && break
       sleep 0.1

