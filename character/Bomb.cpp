@@ -1,7 +1,88 @@
 #include "character/Bomb.h"
 
-namespace quorvan {
+#include "attacks/Blast.h"
+#include "character/WingItem.h"
+#include "character/Wings.h"
+#include "game/GameState.h"
+#include "game/Grid.h"
+#include "screens/Palette.h"
+#include "screens/Playfield.h"
+#include "sound/ZT_WAV.h"
 
-void UpdateBomb() {}
+namespace quorvan {
+namespace {
+
+constexpr int FallPerFrame = 4;
+constexpr int CharacterRow = 22;  // the bomb is tested once it passes this row
+constexpr int MirrorWing = 7;
+constexpr int HitFlashMs = 200;
+constexpr float HitCost = 20;
+constexpr int BeamStepMs = 5;
+constexpr int ReflectedBlastMs = 300;
+constexpr int ReflectedEnemyPoints = 50;
+constexpr int ItemPoints = 500;
+
+// Things covering two columns are in the bomb's column when either of theirs is.
+bool CoversBombColumn(int leftColumn) {
+  return leftColumn == G.BombX || leftColumn == G.BombX - 1;
+}
+
+void HitCharacter() {
+  auto& field = Form1();
+  PlayWav("Bang2.Wav");
+  field.SetBackColor(Red);
+  WaitMs(HitFlashMs);
+  G.WingNo = 0;
+  ShowWingPicture();
+  field.SetBackColor(Black);
+  G.Energy -= HitCost;
+  ShowWingName();
+}
+
+// The beam goes straight up the bomb's column; every slot is looked at once,
+// so an enemy that reappears in the column survives this beam.
+void Reflect() {
+  auto& beam = Form1().Image8;
+  PlayWav("Ching.Wav");
+  for (int row = CharacterRow; row >= 0; --row) {
+    PlaceOnGrid(G.BombX, row, beam);
+    beam.Show();
+    WaitMs(BeamStepMs);
+  }
+  for (int i = 0; i < EnemyCount; ++i) {
+    if (!CoversBombColumn(G.EnemyX[static_cast<std::size_t>(i)])) continue;
+    --G.EnemiesLeft;
+    BlastEnemy(i);
+    RespawnEnemy(i);
+    G.Score += ReflectedEnemyPoints;
+    PlayWav("Bang1.Wav");
+    WaitMs(ReflectedBlastMs);
+  }
+  if (G.WingItemActive && CoversBombColumn(G.WingItemX)) {
+    TakeWingItem();
+    G.Score += ItemPoints;
+  }
+  beam.Hide();
+}
+
+}  // namespace
+
+void UpdateBomb() {
+  auto& bomb = Form1().Image5;
+  G.BombY += FallPerFrame;
+  if (G.BombY <= CharacterRow) {
+    PlaceOnGrid(G.BombX, G.BombY, bomb);
+    bomb.Show();
+    return;
+  }
+  G.BombActive = false;
+  bomb.Hide();
+  if (G.BombX != G.PlayerX && G.BombX != G.PlayerX + 1) return;
+  if (G.WingNo == MirrorWing) {
+    Reflect();
+  } else {
+    HitCharacter();
+  }
+}
 
 }  // namespace quorvan

@@ -1,7 +1,59 @@
 #include "character/Comet.h"
 
-namespace quorvan {
+#include <cstdlib>
 
-void UpdateComet() {}
+#include "attacks/Blast.h"
+#include "character/WingItem.h"
+#include "game/GameState.h"
+#include "game/Grid.h"
+#include "game/Text.h"
+#include "screens/Playfield.h"
+#include "screens/StatusPanel.h"
+#include "sound/ZT_WAV.h"
+
+namespace quorvan {
+namespace {
+
+constexpr int LastColumn = 39;
+constexpr int LastRow = 22;
+constexpr int Reach = 3;  // two cells either way
+constexpr int EnemyPoints = 10;
+constexpr int ItemPoints = 500;
+
+bool InReach(int x, int y) {
+  return std::abs(x - G.CometX) < Reach && std::abs(y - G.CometY) < Reach;
+}
+
+}  // namespace
+
+// The comet never stops at a hit; it falls on to the bottom.
+void UpdateComet() {
+  auto& comet = Form1().Image7;
+  ++G.CometX;
+  ++G.CometY;
+  if (G.CometX > LastColumn || G.CometY > LastRow) {
+    G.CometActive = false;
+    comet.Hide();
+    return;
+  }
+  comet.Hide();
+  PlaceOnGrid(G.CometX, G.CometY, comet);
+  comet.Show();
+  for (int i = 0; i < EnemyCount; ++i) {
+    const auto slot = static_cast<std::size_t>(i);
+    if (!InReach(G.EnemyX[slot], G.EnemyY[slot])) continue;
+    BlastEnemy(i);
+    PlayWav("Bang1.Wav");
+    --G.EnemiesLeft;
+    RespawnEnemy(i);
+    G.Score += EnemyPoints;
+  }
+  if (G.WingItemActive && InReach(G.WingItemX, G.WingItemY)) {
+    TakeWingItem();
+    G.Score += ItemPoints;
+  }
+  Form3().ScoreLabel.SetCaption(Text(G.Score));
+  Form3().EnemyLabel.SetCaption(Text(G.EnemiesLeft));
+}
 
 }  // namespace quorvan

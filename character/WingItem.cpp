@@ -1,8 +1,84 @@
 #include "character/WingItem.h"
 
-namespace quorvan {
+#include "character/Wings.h"
+#include "game/GameState.h"
+#include "game/Grid.h"
+#include "screens/Playfield.h"
+#include "sound/ZT_Midi.h"
 
-void MoveWingItem() {}
-void TakeWingItem() {}
+namespace quorvan {
+namespace {
+
+constexpr int DriftCycle = 3;         // the item rests one frame in three
+constexpr int LastColumn = 39;
+constexpr int CharacterRow = 22;      // the flight ends on the row above the character
+constexpr int FlightStepMs = 200;
+constexpr int EnergyItem = 10;
+constexpr int StrongestWing = 10;
+constexpr int ItemsForStrongestWing = 5;
+constexpr double EnergyRefill = 1.5;
+constexpr double FullEnergy = 100;
+
+void TakeEnergyItem() {
+  PlayMidi("Quor4.mid");
+  Form1().Image4.Hide();
+  G.WingItemActive = false;
+  const double energy = G.Energy * EnergyRefill;
+  G.Energy = static_cast<float>(energy > FullEnergy ? FullEnergy : energy);
+}
+
+// Only a show: the Wing is given wherever the item ends up.
+void FlyDownToCharacter() {
+  auto& item = Form1().Image4;
+  for (int row = G.WingItemY; row <= CharacterRow; ++row) {
+    if (G.WingItemX < G.PlayerX) ++G.WingItemX;
+    if (G.WingItemX > G.PlayerX) --G.WingItemX;
+    WaitMs(FlightStepMs);
+    item.Hide();
+    PlaceOnGrid(G.WingItemX, row, item);
+    item.Show();
+    Tk().ProcessPendingEvents();
+  }
+}
+
+void TakeWing() {
+  PlayMidi("Quor1.mid");
+  ++G.ItemsTaken;
+  FlyDownToCharacter();
+  G.WingItemActive = false;
+  if (G.ItemsTaken == ItemsForStrongestWing) G.WingItemKind = StrongestWing;
+  auto& field = Form1();
+  field.Image4.Hide();
+  G.WingNo = G.WingItemKind;
+  ShowWingPicture();
+  field.Image3.Hide();
+  field.Image6.Hide();
+  G.ShotActive = false;
+  ShowWingName();
+}
+
+}  // namespace
+
+void MoveWingItem() {
+  if (++G.WingItemTicks >= DriftCycle) G.WingItemTicks = 0;
+  if (G.WingItemTicks == 0) return;
+  ++G.WingItemX;
+  auto& item = Form1().Image4;
+  if (G.WingItemX > LastColumn) {
+    G.WingItemActive = false;
+    item.Hide();
+    return;
+  }
+  PlaceOnGrid(G.WingItemX, G.WingItemY, item);
+  item.Show();
+}
+
+void TakeWingItem() {
+  if (G.WingItemKind == EnergyItem) {
+    TakeEnergyItem();
+  } else {
+    TakeWing();
+  }
+}
 
 }  // namespace quorvan

@@ -1,1 +1,285 @@
 #include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "character/Bomb.h"
+#include "game/GameCycle.h"
+#include "game/GameState.h"
+#include "game/Hooks.h"
+#include "game/Random.h"
+#include "screens/Palette.h"
+#include "screens/PictureBanks.h"
+#include "screens/Playfield.h"
+#include "screens/StatusPanel.h"
+#include "tests/TestWorld.h"
+
+namespace quorvan {
+namespace {
+
+struct WaitLog : GameObserver {
+  std::vector<int> waits;
+  void WaitStarted(int ms) override { waits.push_back(ms); }
+};
+
+std::vector<std::string> Files(const std::vector<std::pair<std::string, int>>& wav) {
+  std::vector<std::string> files;
+  for (const auto& [file, flags] : wav) files.push_back(file);
+  return files;
+}
+
+class BombTest : public ::testing::Test {
+ protected:
+  BombTest() {
+    InstallObserver(&log);
+    for (std::size_t i = 0; i < WingCount; ++i)
+      Form2().Image2[i].CopyPictureFrom(ObjectForm().Image2[i]);
+    G.Edition = 1;
+    G.Energy = 100;
+    G.EnemiesLeft = 30;
+    G.PlayerX = 10;
+    for (std::size_t i = 0; i < EnemySlots; ++i) {  // all far from column 10
+      G.EnemyX[i] = 30;
+      G.EnemyY[i] = static_cast<int>(i);
+    }
+  }
+  // A bomb in `column` on row 21: its next update passes the character's row.
+  void DropOnto(int column) {
+    G.BombActive = true;
+    G.BombX = column;
+    G.BombY = 21;
+    Form1().Image5.Show();
+    UpdateBomb();
+  }
+  test::HeadlessWorld world;
+  WaitLog log;
+};
+
+TEST_F(BombTest, ABombFallsFourRowsAFrameAndIsTestedOncePastRowTwentyTwo) {
+  G.BombActive = true;
+  G.BombX = 3;
+  G.BombY = 1;  // dropped from row 0
+  std::vector<int> rows;
+  for (int n = 0; n < 5; ++n) {
+    UpdateBomb();
+    rows.push_back(Form1().Image5.Top() / 240);
+    EXPECT_TRUE(G.BombActive);
+    EXPECT_TRUE(Form1().Image5.Visible());
+    EXPECT_EQ(Form1().Image5.Left(), 3 * 240);
+  }
+  EXPECT_EQ(rows, (std::vector<int>{5, 9, 13, 17, 21}));
+  UpdateBomb();
+  EXPECT_FALSE(G.BombActive);
+  EXPECT_FALSE(Form1().Image5.Visible());
+
+  G.BombActive = true;
+  G.BombY = 18;  // drawn on row 22 next
+  UpdateBomb();
+  EXPECT_TRUE(G.BombActive);
+  EXPECT_EQ(Form1().Image5.Top(), 22 * 240);
+  G.BombY = 19;
+  UpdateBomb();
+  EXPECT_FALSE(G.BombActive);
+}
+
+TEST_F(BombTest, TheBombHitsTheCharactersTwoColumnsOnly) {
+  for (int column : {9, 12}) {
+    DropOnto(column);
+    EXPECT_FALSE(G.BombActive);
+  }
+  EXPECT_EQ(G.Energy, 100);
+  EXPECT_TRUE(world.wav.empty());
+  EXPECT_TRUE(log.waits.empty());
+  for (int column : {10, 11}) {
+    G.WingNo = 3;
+    DropOnto(column);
+    EXPECT_EQ(G.WingNo, 0) << column;
+  }
+  EXPECT_EQ(G.Energy, 60);
+  EXPECT_EQ(Files(world.wav), (std::vector<std::string>{"Bang2.Wav", "Bang2.Wav"}));
+}
+
+TEST_F(BombTest, AHitFlashesTheFieldRedCostsTwentyAndTheWing) {
+  G.WingNo = 8;
+  G.ShotActive = true;
+  Form1().Image1.CopyPictureFrom(Form2().Image2[8]);
+  Rgb during{};
+  world.toolkit.At(100, [&] { during = world.toolkit.BackColor(Form1().Id()); });
+  DropOnto(10);
+  EXPECT_EQ(during, Red);
+  EXPECT_EQ(world.toolkit.BackColor(Form1().Id()), Black);
+  EXPECT_EQ(log.waits, std::vector<int>{200});
+  EXPECT_EQ(world.toolkit.Now(), 200);
+  EXPECT_EQ(G.Energy, 80);
+  EXPECT_EQ(G.WingNo, 0);
+  EXPECT_EQ(Form1().Image1.ShownPicture(), Form2().Image2[0].ShownPicture());
+  EXPECT_EQ(Form3().WingLabel.Caption(), "Ｑｕｏｒｖａｎ");
+  EXPECT_TRUE(G.ShotActive);  // the shot in flight goes on
+}
+
+TEST_F(BombTest, AHitWithFifteenEnergyLeavesMinusFiveAndLosesTheStage) {
+  G.Energy = 15;
+  G.StageRunning = true;
+  DropOnto(11);
+  EXPECT_EQ(G.Energy, -5);
+  StageEndTest();
+  EXPECT_EQ(G.StageResult, 1);
+}
+
+TEST_F(BombTest, TheMirrorWingCostsNeitherEnergyNorTheWing) {
+  G.WingNo = 7;
+  Form3().WingLabel.SetCaption("Quorvan (with Mirror Wing)");
+  Rgb during = Black;
+  world.toolkit.At(50, [&] { during = world.toolkit.BackColor(Form1().Id()); });
+  DropOnto(11);
+  EXPECT_EQ(G.WingNo, 7);
+  EXPECT_EQ(G.Energy, 100);
+  EXPECT_EQ(during, Black);
+  EXPECT_EQ(Files(world.wav), std::vector<std::string>{"Ching.Wav"});
+  EXPECT_EQ(Form3().WingLabel.Caption(), "Quorvan (with Mirror Wing)");
+}
+
+TEST_F(BombTest, WithNoEnemyInTheColumnAReflectionIsOnlyTheBeamAndItsSound) {
+  G.WingNo = 7;
+  const GameState before = G;
+  std::vector<int> beamRows;
+  auto& beam = Form1().Image8;
+  for (int step = 0; step < 23; ++step)
+    world.toolkit.At(5 * step + 2, [&] {
+      EXPECT_TRUE(beam.Visible());
+      EXPECT_EQ(beam.Left(), 11 * 240);
+      beamRows.push_back(beam.Top() / 240);
+    });
+  DropOnto(11);
+  std::vector<int> expectedRows;
+  for (int row = 22; row >= 0; --row) expectedRows.push_back(row);
+  EXPECT_EQ(beamRows, expectedRows);
+  EXPECT_EQ(log.waits, std::vector<int>(23, 5));
+  EXPECT_EQ(Files(world.wav), std::vector<std::string>{"Ching.Wav"});
+  EXPECT_FALSE(beam.Visible());
+  GameState expected = before;
+  expected.BombActive = false;
+  expected.BombX = 11;
+  expected.BombY = 25;
+  EXPECT_EQ(G, expected);
+}
+
+TEST_F(BombTest, AReflectionDestroysEveryEnemyCoveringTheColumnOnAnyRow) {
+  G.WingNo = 7;
+  G.Score = 1000;
+  Form3().ScoreLabel.SetCaption("1000");
+  Form3().EnemyLabel.SetCaption("30");
+  G.EnemyX[1] = 11;  // its left cell in the column, top row
+  G.EnemyY[1] = 0;
+  G.EnemyX[4] = 10;  // its right cell in the column, low down
+  G.EnemyY[4] = 20;
+  G.EnemyX[6] = 12;  // beside the column
+  G.EnemyX[0] = 9;
+  // Slot 1 reappears in the column itself (11, 5); slot 4 on (20, 10).
+  QueueRandomValues({11.5 / 39, 0.25, 20.5 / 39, 0.5}, false);
+  DropOnto(11);
+  EXPECT_EQ(G.EnemiesLeft, 28);
+  EXPECT_EQ(G.Score, 1100);
+  EXPECT_EQ(G.EnemyX[1], 11);  // examined once: it survives in the beam's column
+  EXPECT_EQ(G.EnemyY[1], 5);
+  EXPECT_EQ(G.EnemyX[4], 20);
+  EXPECT_EQ(G.EnemyY[4], 10);
+  EXPECT_EQ(G.EnemyX[6], 12);
+  EXPECT_EQ(G.EnemyX[0], 9);
+  EXPECT_EQ(Form1().Zbang.Left(), 10 * 240);  // the last blast: slot 4's old cell
+  EXPECT_EQ(Form1().Zbang.Top(), 20 * 240);
+  EXPECT_EQ(Files(world.wav),
+            (std::vector<std::string>{"Ching.Wav", "Bang1.Wav", "Bang1.Wav"}));
+  std::vector<int> waits(23, 5);
+  waits.push_back(300);
+  waits.push_back(300);
+  EXPECT_EQ(log.waits, waits);
+  // The panel is left for the next refresh.
+  EXPECT_EQ(Form3().ScoreLabel.Caption(), "1000");
+  EXPECT_EQ(Form3().EnemyLabel.Caption(), "30");
+}
+
+TEST_F(BombTest, TheBeamTakesAnItemCoveringItsColumnOnAnyRow) {
+  G.WingNo = 7;
+  G.Energy = 40;
+  G.WingItemActive = true;
+  G.WingItemKind = 10;
+  G.WingItemX = 12;  // covers 12 and 13: missed by a beam in column 11
+  G.WingItemY = 2;
+  DropOnto(11);
+  EXPECT_TRUE(G.WingItemActive);
+  EXPECT_EQ(G.Score, 0);
+  G.WingItemX = 10;
+  G.WingItemY = 19;
+  DropOnto(11);
+  EXPECT_FALSE(G.WingItemActive);
+  EXPECT_EQ(G.Energy, 60);
+  EXPECT_EQ(G.Score, 500);
+}
+
+// Enemies scattered by stage setup: slot 0 on (0, 0), the others on (38, 0).
+const char* const Scatter =
+    "rnd 0 0  0.99 0  0.99 0  0.99 0  0.99 0  0.99 0  0.99 0  0.99 0 ";
+
+TEST(BombInPlay, ABombFromTheTopRowHitsOnItsSixthUpdate) {
+  // Frame 1: slot 7 wanders down, no item, slot 0 drops a bomb, no comet.
+  const auto run = test::RunScenario(std::string(Scatter) +
+                                     " 0.99 0.99  0.99  0.01 0.0  0.99 ...\nstop frames 8\n");
+  std::vector<int> rows;
+  for (int n = 1; n <= 6; ++n) {
+    EXPECT_TRUE(run.Frame(n)["BombActive"].Bool());
+    rows.push_back(run.Frame(n)["sprites"]["Image5"]["top"].Int() / 240);
+  }
+  EXPECT_EQ(rows, (std::vector<int>{1, 5, 9, 13, 17, 21}));
+  const auto& hit = run.Frame(7);
+  EXPECT_FALSE(hit["BombActive"].Bool());
+  EXPECT_FALSE(hit["sprites"]["Image5"]["visible"].Bool());
+  EXPECT_NEAR(hit["Energy"].Num(), run.Frame(6)["Energy"].Num() - 20.02, 1e-3);
+  EXPECT_EQ(hit["t"].Int() - run.Frame(6)["t"].Int(), 160 + 200);
+  const auto sounds = run.Of("wav");
+  ASSERT_FALSE(sounds.empty());
+  EXPECT_EQ(sounds.back()["file"].Str(), "Bang2.Wav");
+  EXPECT_LT(sounds.back()["t"].Int(), hit["t"].Int());
+  EXPECT_GT(sounds.back()["t"].Int(), run.Frame(6)["t"].Int());
+}
+
+TEST(BombInPlay, TheMirrorWingReflectsTheBombOntoTheEnemyThatDroppedIt) {
+  const auto run = test::RunScenario(
+      std::string(Scatter) + " 0.99 0.99  0.99  0.01 0.0  0.99 ...\n"
+                             "at 1 key down 145\nentry 7\nstop frames 8\n");
+  const auto& hit = run.Frame(7);
+  EXPECT_EQ(hit["WingNo"].Int(), 7);
+  EXPECT_EQ(hit["EnemiesLeft"].Int(), 49);
+  EXPECT_EQ(hit["Score"].Int(), 50);
+  EXPECT_EQ(hit["EnemyX"][0].Int(), 38);  // reappeared on (38, 19)
+  EXPECT_EQ(hit["EnemyY"][0].Int(), 19);
+  EXPECT_EQ(hit["labels"]["ScoreLabel"].Str(), "0");
+  EXPECT_FALSE(hit["sprites"]["Image8"]["visible"].Bool());
+  EXPECT_NEAR(hit["Energy"].Num(), run.Frame(6)["Energy"].Num() - 0.02, 1e-3);
+  EXPECT_EQ(hit["t"].Int() - run.Frame(6)["t"].Int(), 160 + 23 * 5 + 300);
+  std::vector<std::string> files;
+  for (const auto& w : run.Of("wav"))
+    if (w["t"].Int() > run.Frame(6)["t"].Int()) files.push_back(w["file"].Str());
+  EXPECT_EQ(files, (std::vector<std::string>{"Ching.Wav", "Bang1.Wav"}));
+}
+
+TEST(BombInPlay, AHitThatTakesTheEnergyBelowZeroLosesTheStageInThatFrame) {
+  // About 19 energy is left when the bomb dropped in frame 4044 lands.
+  const auto run = test::RunScenario(std::string(Scatter) +
+                                     " 0.99 ...\n"
+                                     "at 4044 rnd 0.99 0.99  0.99  0.01 0.0  0.99 ...\n"
+                                     "stop games 1\n");
+  const auto frames = run.Frames();
+  const auto& last = frames.back();
+  EXPECT_EQ(last["n"].Int(), 4050);
+  const double before = run.Frame(4049)["Energy"].Num();
+  EXPECT_GT(before, 18.9);
+  EXPECT_LT(before, 20);
+  EXPECT_LT(last["Energy"].Num(), 0);
+  ASSERT_EQ(run.Of("stage_end").size(), 1u);
+  EXPECT_EQ(run.Of("stage_end")[0]["StageResult"].Int(), 1);
+}
+
+}  // namespace
+}  // namespace quorvan
