@@ -1,7 +1,119 @@
 #include "attacks/Shot.h"
 
-namespace quorvan {
+#include "attacks/ShotHits.h"
+#include "attacks/Sweeps.h"
+#include "game/GameState.h"
+#include "game/Grid.h"
+#include "game/Text.h"
+#include "screens/Playfield.h"
+#include "screens/StatusPanel.h"
 
-void UpdateShot() {}
+namespace quorvan {
+namespace {
+
+constexpr int NavigateWing = 1;
+constexpr int SpeedWing = 2;
+constexpr int SpeedWingSteps = 3;
+constexpr const char* StraightKillSound = "Bang1.wav";
+constexpr const char* KillSound = "Bang1.Wav";
+
+void ShowShotSprite(Sprite& sprite, int x) {
+  sprite.SetHeight(GridCell);
+  PlaceOnGrid(x, G.ShotY, sprite);
+  sprite.Show();
+}
+
+// Wings 0, 1, 2, 7, 8 and 9. A Wing item that gives a new Wing ends the shot,
+// and the Speed Wing's remaining steps with it.
+void StraightShot() {
+  auto& shot = Form1().Image3;
+  const int steps = G.WingNo == SpeedWing ? SpeedWingSteps : 1;
+  for (int step = 0; step < steps && G.ShotActive; ++step) {
+    G.ShotY -= 1;
+    if (G.WingNo == NavigateWing) G.ShotX = G.PlayerX;
+    if (G.ShotY < 0) {
+      G.ShotActive = false;
+      shot.Hide();
+      continue;
+    }
+    ShowShotSprite(shot, G.ShotX);
+    ScanEnemies(ShotReach::OneCell, StraightKillSound, true);
+    CheckWingItem(ShotReach::OneCell);
+  }
+}
+
+// Wing 3: two sprites side by side.
+void DoubleShot() {
+  auto& field = Form1();
+  G.ShotY -= 1;
+  if (G.ShotY < 0) {
+    G.ShotActive = false;
+    field.Image3.Hide();
+    field.Image6.Hide();
+    return;
+  }
+  ShowShotSprite(field.Image3, G.ShotX);
+  ShowShotSprite(field.Image6, G.ShotX + 1);
+  ScanEnemies(ShotReach::TwoCells, KillSound, false);
+  CheckWingItem(ShotReach::TwoCells);
+}
+
+// Wing 4: rises no higher than the target row and slides one column a frame
+// towards the target column; once on the target it flies straight out.
+void SteeredShot() {
+  auto& shot = Form1().Image3;
+  G.ShotY -= 1;
+  if (G.ShotY < G.TargetY) G.ShotY = G.TargetY;
+  if (G.ShotX > G.TargetX) G.ShotX -= 1;
+  if (G.ShotX < G.TargetX) G.ShotX += 1;
+  if (G.ShotY < 0) {
+    G.ShotActive = false;
+    shot.Hide();
+  } else {
+    ShowShotSprite(shot, G.ShotX);
+    ScanEnemies(ShotReach::OneCell, KillSound, false);
+    CheckWingItem(ShotReach::OneCell);
+  }
+  if (G.ShotX == G.TargetX && G.ShotY == G.TargetY) G.TargetY = -1;
+}
+
+void RefreshStatus() {
+  auto& panel = Form3();
+  panel.ScoreLabel.SetCaption(Text(G.Score));
+  panel.EnemyLabel.SetCaption(Text(G.EnemiesLeft));
+}
+
+}  // namespace
+
+void UpdateShot() {
+  switch (G.WingNo) {
+    case 0:
+    case 1:
+    case 2:
+    case 7:
+    case 8:
+    case 9:
+      StraightShot();
+      break;
+    case 3:
+      DoubleShot();
+      break;
+    case 4:
+      SteeredShot();
+      break;
+    case 5:
+      SweepHalf();
+      break;
+    case 6:
+      CollectEnemies();
+      break;
+    case 10:
+      SweepAll();
+      break;
+    default:  // no attack of its own: only the panel
+      break;
+  }
+  RefreshStatus();
+}
 
 }  // namespace quorvan

@@ -1,9 +1,103 @@
 #include "attacks/Sweeps.h"
 
-namespace quorvan {
+#include "attacks/Blast.h"
+#include "character/WingItem.h"
+#include "character/Wings.h"
+#include "game/GameState.h"
+#include "game/Grid.h"
+#include "game/Random.h"
+#include "screens/Palette.h"
+#include "screens/Playfield.h"
+#include "sound/ZT_Midi.h"
+#include "sound/ZT_WAV.h"
 
-void SweepHalf() {}
-void SweepAll() {}
-void CollectEnemies() {}
+namespace quorvan {
+namespace {
+
+constexpr int FirstRightColumn = 20;   // the right half starts here
+constexpr int CurtainTopMargin = 500;  // twips: the curtain starts this far above the bottom edge
+constexpr int HalfBrightStep = 2;
+constexpr int HalfDarkStep = 4;
+constexpr int FullStep = 10;
+constexpr std::size_t HalfCurtainColour = 3;  // cyan
+constexpr std::size_t DarkColour = 0;         // black
+constexpr double PaletteSize = 16;
+constexpr int SweepKillPoints = 50;
+constexpr int SweepKillWaitMs = 300;
+constexpr int WingItemPoints = 500;
+
+bool OnLeftHalf(int x) { return x < FirstRightColumn; }
+
+// Each kill pauses, so the blasts come one by one.
+void SweepKill(int i) {
+  BlastEnemy(i);
+  G.EnemiesLeft -= 1;
+  RespawnEnemy(i);
+  G.Score += SweepKillPoints;
+  PlayWav("Bang1.Wav");
+  WaitMs(SweepKillWaitMs);
+}
+
+// Lines from the curtain's top down to the top of the window, every `step`
+// twips, each drawn and shown before the next.
+void HalfCurtainPass(bool left, int step, Rgb colour) {
+  auto& field = Form1();
+  const int height = field.Height();
+  for (int y = height - CurtainTopMargin; y >= 0; y -= step) {
+    const int width = field.Width();
+    field.DrawLine(left ? 0 : width, y, width / 2, y, colour);
+    Tk().ProcessPendingEvents();
+  }
+}
+
+// The bright pass takes a fresh random colour for every line.
+void FullCurtainPass(bool randomColours) {
+  auto& field = Form1();
+  const int height = field.Height();
+  for (int y = height - CurtainTopMargin; y >= 0; y -= FullStep) {
+    const int width = field.Width();
+    const Rgb colour = randomColours ? Palette16[static_cast<std::size_t>(Int(Rnd() * PaletteSize))]
+                                     : Palette16[DarkColour];
+    field.DrawLine(0, y, width, y, colour);
+    Tk().ProcessPendingEvents();
+  }
+}
+
+}  // namespace
+
+void SweepHalf() {
+  PlayMidi("Quor9.mid");
+  const bool left = OnLeftHalf(G.PlayerX);
+  HalfCurtainPass(left, HalfBrightStep, Palette16[HalfCurtainColour]);
+  HalfCurtainPass(left, HalfDarkStep, Palette16[DarkColour]);
+  for (int i = 0; i < EnemyCount; ++i) {
+    if (OnLeftHalf(G.EnemyX[static_cast<std::size_t>(i)]) == left) SweepKill(i);
+  }
+  if (G.WingItemActive && OnLeftHalf(G.WingItemX) == left) {
+    TakeWingItem();
+    G.Score += WingItemPoints;
+  }
+  G.ShotActive = false;
+}
+
+void SweepAll() {
+  PlayMidi("Quor8.mid");
+  FullCurtainPass(true);
+  FullCurtainPass(false);
+  for (int i = 0; i < EnemyCount; ++i) SweepKill(i);
+  G.ShotActive = false;
+}
+
+// The shot fired with it flies on as the new Wing's shot from the next frame.
+void CollectEnemies() {
+  auto& field = Form1();
+  for (std::size_t i = 0; i < EnemyCount; ++i) {
+    G.EnemyX[i] = G.PlayerX;
+    PlaceOnGrid(G.EnemyX[i], G.EnemyY[i], field.Image2[i]);
+  }
+  G.WingNo = 3 - Int(2 * Rnd());
+  ShowWingPicture();
+  ShowWingName();
+}
 
 }  // namespace quorvan

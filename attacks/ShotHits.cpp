@@ -1,0 +1,64 @@
+#include "attacks/ShotHits.h"
+
+#include "attacks/Blast.h"
+#include "character/WingItem.h"
+#include "game/GameState.h"
+#include "game/Grid.h"
+#include "game/Random.h"
+#include "sound/ZT_WAV.h"
+
+namespace quorvan {
+namespace {
+
+constexpr int FollowWing = 9;
+constexpr int HitBonusStep = 50;
+constexpr int ChainWaitMs = 300;
+constexpr int ChainPoints = 10;
+constexpr int WingItemPoints = 500;
+constexpr const char* ChainSound = "Bang1.Wav";
+
+bool OnShotCell(int x, int y, ShotReach reach) {
+  return y == G.ShotY && x >= G.ShotX - 1 && x <= G.ShotX + static_cast<int>(reach);
+}
+
+// Every further enemy of the same shot is worth 50 more than the one before.
+void ShotKill(int i, const char* sound) {
+  BlastEnemy(i);
+  PlayWav(sound);
+  G.EnemiesLeft -= 1;
+  G.HitBonus += HitBonusStep;
+  G.Score += G.HitBonus;
+  RespawnEnemy(i);
+}
+
+// The marker shows where slot i has just reappeared, and a random enemy goes
+// down with it. Returns that enemy's slot: the scan goes on after it.
+int ChainBlast(int i) {
+  WaitMs(ChainWaitMs);
+  BlastEnemy(i);
+  const int j = Int(Rnd() * EnemyCount);
+  G.EnemiesLeft -= 1;
+  G.Score += ChainPoints;
+  RespawnEnemy(j);
+  PlayWav(ChainSound);
+  return j;
+}
+
+}  // namespace
+
+void ScanEnemies(ShotReach reach, const char* killSound, bool mayChain) {
+  for (int i = 0; i < EnemyCount; ++i) {
+    const auto slot = static_cast<std::size_t>(i);
+    if (!OnShotCell(G.EnemyX[slot], G.EnemyY[slot], reach)) continue;
+    ShotKill(i, killSound);
+    if (mayChain && G.WingNo == FollowWing) i = ChainBlast(i);
+  }
+}
+
+void CheckWingItem(ShotReach reach) {
+  if (!G.WingItemActive || !OnShotCell(G.WingItemX, G.WingItemY, reach)) return;
+  TakeWingItem();
+  G.Score += WingItemPoints;
+}
+
+}  // namespace quorvan
