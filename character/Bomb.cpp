@@ -13,7 +13,7 @@ namespace quorvan {
 namespace {
 
 constexpr int FallPerFrame = 4;
-constexpr int CharacterRow = 22;  // the bomb is tested once it passes this row
+constexpr int LowestBombRow = 22;  // the bomb is tested once it passes this row
 constexpr int MirrorWing = 7;
 constexpr int HitFlashMs = 200;
 constexpr float HitCost = 20;
@@ -44,7 +44,7 @@ void HitCharacter() {
 void Reflect() {
   auto& beam = Form1().Image8;
   PlayWav("Ching.Wav");
-  for (int row = CharacterRow; row >= 0; --row) {
+  for (int row = LowestBombRow; row >= 0; --row) {
     PlaceOnGrid(G.BombX, row, beam);
     beam.Show();
     WaitMs(BeamStepMs);
@@ -70,7 +70,7 @@ void Reflect() {
 void UpdateBomb() {
   auto& bomb = Form1().Image5;
   G.BombY += FallPerFrame;
-  if (G.BombY <= CharacterRow) {
+  if (G.BombY <= LowestBombRow) {
     PlaceOnGrid(G.BombX, G.BombY, bomb);
     bomb.Show();
     return;

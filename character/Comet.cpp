@@ -14,7 +14,7 @@
 namespace quorvan {
 namespace {
 
-constexpr int LastColumn = 39;
+constexpr int LastCometColumn = 39;
 constexpr int LastRow = 22;
 constexpr int Reach = 3;  // two cells either way
 constexpr int EnemyPoints = 10;
@@ -31,7 +31,7 @@ void UpdateComet() {
   auto& comet = Form1().Image7;
   ++G.CometX;
   ++G.CometY;
-  if (G.CometX > LastColumn || G.CometY > LastRow) {
+  if (G.CometX > LastCometColumn || G.CometY > LastRow) {
     G.CometActive = false;
     comet.Hide();
     return;

@@ -10,8 +10,8 @@ namespace quorvan {
 namespace {
 
 constexpr int DriftCycle = 3;         // the item rests one frame in three
-constexpr int LastColumn = 39;
-constexpr int CharacterRow = 22;      // the flight ends on the row above the character
+constexpr int LastItemColumn = 39;
+constexpr int FlightEndRow = 22;      // the flight ends on the row above the character
 constexpr int FlightStepMs = 200;
 constexpr int EnergyItem = 10;
 constexpr int StrongestWing = 10;
@@ -30,7 +30,7 @@ void TakeEnergyItem() {
 // Only a show: the Wing is given wherever the item ends up.
 void FlyDownToCharacter() {
   auto& item = Form1().Image4;
-  for (int row = G.WingItemY; row <= CharacterRow; ++row) {
+  for (int row = G.WingItemY; row <= FlightEndRow; ++row) {
     if (G.WingItemX < G.PlayerX) ++G.WingItemX;
     if (G.WingItemX > G.PlayerX) --G.WingItemX;
     WaitMs(FlightStepMs);
@@ -64,7 +64,7 @@ void MoveWingItem() {
   if (G.WingItemTicks == 0) return;
   ++G.WingItemX;
   auto& item = Form1().Image4;
-  if (G.WingItemX > LastColumn) {
+  if (G.WingItemX > LastItemColumn) {
     G.WingItemActive = false;
     item.Hide();
     return;

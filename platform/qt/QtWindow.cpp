@@ -231,8 +231,10 @@ int QtWindow::TextHeight(const QString& text) const {
 void QtWindow::DrawLine(int x1, int y1, int x2, int y2, Rgb colour) {
   QPainter painter(&surface_);
   painter.setPen(QPen(ToQColor(colour), 1));
-  painter.drawLine(ToPixels(x1), ToPixels(y1), ToPixels(x2), ToPixels(y2));
-  update();
+  const QLine line(ToPixels(x1), ToPixels(y1), ToPixels(x2), ToPixels(y2));
+  painter.drawLine(line);
+  // Sweeps draw thousands of lines: repaint only the one just drawn.
+  update(QRect(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1));
 }
 
 bool QtWindow::event(QEvent* event) {
