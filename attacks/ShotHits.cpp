@@ -14,7 +14,6 @@ constexpr int FollowWing = 9;
 constexpr int HitBonusStep = 50;
 constexpr int ChainWaitMs = 300;
 constexpr int ChainPoints = 10;
-constexpr int WingItemPoints = 500;
 constexpr const char* ChainSound = "Bang1.Wav";
 
 bool OnShotCell(int x, int y, ShotReach reach) {

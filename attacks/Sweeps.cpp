@@ -24,7 +24,6 @@ constexpr std::size_t DarkColour = 0;         // black
 constexpr double PaletteSize = 16;
 constexpr int SweepKillPoints = 50;
 constexpr int SweepKillWaitMs = 300;
-constexpr int WingItemPoints = 500;
 
 bool OnLeftHalf(int x) { return x < FirstRightColumn; }
 

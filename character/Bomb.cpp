@@ -20,7 +20,6 @@ constexpr float HitCost = 20;
 constexpr int BeamStepMs = 5;
 constexpr int ReflectedBlastMs = 300;
 constexpr int ReflectedEnemyPoints = 50;
-constexpr int ItemPoints = 500;
 
 // Things covering two columns are in the bomb's column when either of theirs is.
 bool CoversBombColumn(int leftColumn) {
@@ -60,7 +59,7 @@ void Reflect() {
   }
   if (G.WingItemActive && CoversBombColumn(G.WingItemX)) {
     TakeWingItem();
-    G.Score += ItemPoints;
+    G.Score += WingItemPoints;
   }
   beam.Hide();
 }

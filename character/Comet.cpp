@@ -18,7 +18,6 @@ constexpr int LastCometColumn = 39;
 constexpr int LastRow = 22;
 constexpr int Reach = 3;  // two cells either way
 constexpr int EnemyPoints = 10;
-constexpr int ItemPoints = 500;
 
 bool InReach(int x, int y) {
   return std::abs(x - G.CometX) < Reach && std::abs(y - G.CometY) < Reach;
@@ -50,7 +49,7 @@ void UpdateComet() {
   }
   if (G.WingItemActive && InReach(G.WingItemX, G.WingItemY)) {
     TakeWingItem();
-    G.Score += ItemPoints;
+    G.Score += WingItemPoints;
   }
   Form3().ScoreLabel.SetCaption(Text(G.Score));
   Form3().EnemyLabel.SetCaption(Text(G.EnemiesLeft));

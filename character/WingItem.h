@@ -4,8 +4,11 @@
 
 namespace quorvan {
 
+// What hitting the item is worth, whatever hit it.
+inline constexpr int WingItemPoints = 500;
+
 void MoveWingItem();
-// Whoever hit the item adds its 500 points after this returns.
+// Whoever hit the item adds WingItemPoints after this returns.
 void TakeWingItem();
 
 }  // namespace quorvan

@@ -14,21 +14,20 @@ namespace {
 struct Wing {
   std::string_view name1;  // edition 1: Wings
   std::string_view name2;  // edition 2: costumes
-  int cost;
 };
 
 constexpr std::array<Wing, WingCount> WingTable = {{
-    {"", "", 1},
-    {"Navigate Wing", "School SwimSuit", 1},
-    {"Speed Wing", "China Dress", 1},
-    {"Double Wing", "Pink House", 1},
-    {"Slant Wing", "Small T-Suit", 1},
-    {"All Half Wing", "Sailor Ware", 4},
-    {"Collect Wing", "Bikini SwimSuit", 1},
-    {"Mirror Wing", "Nurse Suite", 1},
-    {"Comet Wing", "Bloomer", 1},
-    {"Follow Wing", "Waitress", 1},
-    {"Super Quorvan", "Bunny Girl", 7},
+    {"", ""},
+    {"Navigate Wing", "School SwimSuit"},
+    {"Speed Wing", "China Dress"},
+    {"Double Wing", "Pink House"},
+    {"Slant Wing", "Small T-Suit"},
+    {"All Half Wing", "Sailor Ware"},
+    {"Collect Wing", "Bikini SwimSuit"},
+    {"Mirror Wing", "Nurse Suite"},
+    {"Comet Wing", "Bloomer"},
+    {"Follow Wing", "Waitress"},
+    {"Super Quorvan", "Bunny Girl"},
 }};
 
 bool InTable(int wingNo) { return wingNo >= 0 && wingNo < WingCount; }
@@ -41,10 +40,6 @@ std::string_view WingName(int wingNo, int edition) {
   if (edition == 1) return wing.name1;
   if (edition == 2) return wing.name2;
   return {};
-}
-
-int ShotCost(int wingNo) {
-  return InTable(wingNo) ? WingTable[static_cast<std::size_t>(wingNo)].cost : 1;
 }
 
 void ShowWingPicture() {

@@ -1,5 +1,5 @@
-// The eleven Wings: their names in both editions, the energy a shot costs,
-// and the name on the status panel.
+// The eleven Wings: their names in both editions, and the name and picture
+// the character shows.
 #pragma once
 
 #include <string_view>
@@ -9,9 +9,6 @@ namespace quorvan {
 // The name of Wing `wingNo` in `edition`; empty for Wing 0 and for values
 // outside the table.
 std::string_view WingName(int wingNo, int edition);
-
-// Energy one shot costs with this Wing.
-int ShotCost(int wingNo);
 
 // The character sprite takes the picture of its Wing from the working bank.
 void ShowWingPicture();

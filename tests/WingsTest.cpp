@@ -23,12 +23,6 @@ TEST(WingName, TheBareCharacterAndUnknownValuesHaveNoName) {
   EXPECT_EQ(WingName(3, 0), "");
 }
 
-TEST(ShotCost, TheSweepingWingsCostMore) {
-  EXPECT_EQ(ShotCost(5), 4);
-  EXPECT_EQ(ShotCost(10), 7);
-  for (int wing : {0, 1, 2, 3, 4, 6, 7, 8, 9}) EXPECT_EQ(ShotCost(wing), 1);
-}
-
 TEST(ShowWingName, NamesTheWingOnTheStatusPanel) {
   test::HeadlessWorld world;
   G.Edition = 1;
