@@ -25,7 +25,8 @@ namespace {
 
 constexpr double EnergyDrainPerFrame = 0.02;
 
-// Fills the working banks with the chosen edition's pictures.
+}  // namespace
+
 void FillWorkingBanks(int edition) {
   auto& objects = ObjectForm();
   auto& characters = edition == 1 ? objects.Image2 : objects.Image0;
@@ -38,6 +39,8 @@ void FillWorkingBanks(int edition) {
   Form1().Image3.CopyPictureFrom(shot);
   Form1().Image6.CopyPictureFrom(shot);
 }
+
+namespace {
 
 void RunFrame() {
   G.Energy = static_cast<float>(G.Energy - EnergyDrainPerFrame);

@@ -11,6 +11,9 @@ void SetupGame();
 void StartGame();
 void RunStage();
 
+// Fills the working picture banks with the edition's pictures (1 or 2).
+void FillWorkingBanks(int edition);
+
 // The last step of every frame: is the stage lost, or cleared?
 void StageEndTest();
 

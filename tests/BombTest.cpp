@@ -18,11 +18,6 @@
 namespace quorvan {
 namespace {
 
-struct WaitLog : GameObserver {
-  std::vector<int> waits;
-  void WaitStarted(int ms) override { waits.push_back(ms); }
-};
-
 std::vector<std::string> Files(const std::vector<std::pair<std::string, int>>& wav) {
   std::vector<std::string> files;
   for (const auto& [file, flags] : wav) files.push_back(file);
@@ -32,9 +27,7 @@ std::vector<std::string> Files(const std::vector<std::pair<std::string, int>>& w
 class BombTest : public ::testing::Test {
  protected:
   BombTest() {
-    InstallObserver(&log);
-    for (std::size_t i = 0; i < WingCount; ++i)
-      Form2().Image2[i].CopyPictureFrom(ObjectForm().Image2[i]);
+    FillWorkingBanks(1);
     G.Edition = 1;
     G.Energy = 100;
     G.EnemiesLeft = 30;
@@ -53,7 +46,6 @@ class BombTest : public ::testing::Test {
     UpdateBomb();
   }
   test::HeadlessWorld world;
-  WaitLog log;
 };
 
 TEST_F(BombTest, ABombFallsFourRowsAFrameAndIsTestedOncePastRowTwentyTwo) {
@@ -90,7 +82,7 @@ TEST_F(BombTest, TheBombHitsTheCharactersTwoColumnsOnly) {
   }
   EXPECT_EQ(G.Energy, 100);
   EXPECT_TRUE(world.wav.empty());
-  EXPECT_TRUE(log.waits.empty());
+  EXPECT_TRUE(world.waits.empty());
   for (int column : {10, 11}) {
     G.WingNo = 3;
     DropOnto(column);
@@ -109,7 +101,7 @@ TEST_F(BombTest, AHitFlashesTheFieldRedCostsTwentyAndTheWing) {
   DropOnto(10);
   EXPECT_EQ(during, Red);
   EXPECT_EQ(world.toolkit.BackColor(Form1().Id()), Black);
-  EXPECT_EQ(log.waits, std::vector<int>{200});
+  EXPECT_EQ(world.waits, std::vector<int>{200});
   EXPECT_EQ(world.toolkit.Now(), 200);
   EXPECT_EQ(G.Energy, 80);
   EXPECT_EQ(G.WingNo, 0);
@@ -155,7 +147,7 @@ TEST_F(BombTest, WithNoEnemyInTheColumnAReflectionIsOnlyTheBeamAndItsSound) {
   std::vector<int> expectedRows;
   for (int row = 22; row >= 0; --row) expectedRows.push_back(row);
   EXPECT_EQ(beamRows, expectedRows);
-  EXPECT_EQ(log.waits, std::vector<int>(23, 5));
+  EXPECT_EQ(world.waits, std::vector<int>(23, 5));
   EXPECT_EQ(Files(world.wav), std::vector<std::string>{"Ching.Wav"});
   EXPECT_FALSE(beam.Visible());
   GameState expected = before;
@@ -194,7 +186,7 @@ TEST_F(BombTest, AReflectionDestroysEveryEnemyCoveringTheColumnOnAnyRow) {
   std::vector<int> waits(23, 5);
   waits.push_back(300);
   waits.push_back(300);
-  EXPECT_EQ(log.waits, waits);
+  EXPECT_EQ(world.waits, waits);
   // The panel is left for the next refresh.
   EXPECT_EQ(Form3().ScoreLabel.Caption(), "1000");
   EXPECT_EQ(Form3().EnemyLabel.Caption(), "30");

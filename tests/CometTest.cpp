@@ -85,10 +85,7 @@ TEST_F(CometTest, EnemiesInReachAreDestroyedInSlotOrderAndARespawnInReachWaitsAN
 }
 
 TEST_F(CometTest, TheCometTakesTheWingItemInReachForFiveHundred) {
-  G.WingItemActive = true;
-  G.WingItemKind = 10;
-  G.WingItemX = 13;
-  G.WingItemY = 5;
+  test::PutWingItem(10, 13, 5);
   CometTo(10, 5);
   EXPECT_TRUE(G.WingItemActive);
   G.WingItemX = 12;

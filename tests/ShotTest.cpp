@@ -401,10 +401,7 @@ TEST_F(ShotTest, TheSteeredShotHitsWithTheOneCellRuleAndItsOwnSound) {
 
 TEST_F(ShotTest, TheWingItemIsHitByTheOneCellRule) {
   Fire(0, 10, 13);
-  G.WingItemActive = true;
-  G.WingItemKind = 10;
-  G.WingItemX = 11;
-  G.WingItemY = 12;
+  test::PutWingItem(10, 11, 12);
   UpdateShot();
   EXPECT_EQ(G.Score, 0);  // one column to the right: missed
   EXPECT_TRUE(G.WingItemActive);
@@ -413,10 +410,7 @@ TEST_F(ShotTest, TheWingItemIsHitByTheOneCellRule) {
 TEST_F(ShotTest, AnEnergyItemHitRefillsEnergyAndTheShotFliesOn) {
   Fire(2, 10, 13);
   G.Energy = 80;
-  G.WingItemActive = true;
-  G.WingItemKind = 10;
-  G.WingItemX = 9;
-  G.WingItemY = 12;
+  test::PutWingItem(10, 9, 12);
   UpdateShot();
   EXPECT_EQ(G.Score, 500);
   EXPECT_EQ(Form3().ScoreLabel.Caption(), "500");
@@ -430,10 +424,7 @@ TEST_F(ShotTest, AnEnergyItemHitRefillsEnergyAndTheShotFliesOn) {
 TEST_F(ShotTest, TheDoubleShotTakesAnItemOneColumnToItsRight) {
   Fire(3, 10, 13);
   G.Energy = 50;
-  G.WingItemActive = true;
-  G.WingItemKind = 10;
-  G.WingItemX = 11;
-  G.WingItemY = 12;
+  test::PutWingItem(10, 11, 12);
   UpdateShot();
   EXPECT_EQ(G.Score, 500);
   EXPECT_EQ(G.Energy, 75);
@@ -443,10 +434,7 @@ TEST_F(ShotTest, TheDoubleShotTakesAnItemOneColumnToItsRight) {
 TEST_F(ShotTest, ASpeedWingShotThatTakesAWingItemInItsFirstStepEndsThere) {
   Fire(2, 10);
   G.Edition = 1;
-  G.WingItemActive = true;
-  G.WingItemKind = 7;
-  G.WingItemX = 10;
-  G.WingItemY = 21;
+  test::PutWingItem(7, 10, 21);
   std::int32_t scoreDuringFlight = -1;
   world.toolkit.At(100, [&] { scoreDuringFlight = G.Score; });
   UpdateShot();

@@ -13,6 +13,7 @@
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
+#include "game/GameCycle.h"
 #include "tests/TestWorld.h"
 
 namespace quorvan {
@@ -83,12 +84,6 @@ class LineRecorder final : public Toolkit {
   HeadlessToolkit& inner_;
 };
 
-class WaitRecorder final : public GameObserver {
- public:
-  std::vector<int> waits;
-  void WaitStarted(int ms) override { waits.push_back(ms); }
-};
-
 constexpr Rgb CurtainCyan{0, 128, 128};
 constexpr Rgb CurtainBlack{0, 0, 0};
 
@@ -98,7 +93,6 @@ class SweepTest : public ::testing::Test {
  protected:
   SweepTest() : lines(world.toolkit) {
     InstallToolkit(&lines);
-    InstallObserver(&waits);
     Form1().Load();
     for (std::size_t i = 0; i < EnemyCount; ++i) {
       G.EnemyX[i] = i % 2 == 0 ? 19 : 20;
@@ -126,7 +120,6 @@ class SweepTest : public ::testing::Test {
 
   test::HeadlessWorld world;
   LineRecorder lines;
-  WaitRecorder waits;
 };
 
 // --- the half sweep ---
@@ -159,7 +152,7 @@ TEST_F(SweepTest, EachSweepKillIsWorthFiftyWithABlastASoundAndAPause) {
   EXPECT_EQ(G.Score, 1000 + 4 * 50);
   EXPECT_EQ(G.HitBonus, 300);
   EXPECT_EQ(WavFiles(), std::vector<std::string>(4, "Bang1.Wav"));
-  EXPECT_EQ(waits.waits, std::vector<int>(4, 300));
+  EXPECT_EQ(world.waits, std::vector<int>(4, 300));
   EXPECT_EQ(world.toolkit.Now(), 1200);
   EXPECT_EQ(Form1().Zbang.Left(), 19 * 240);  // slot 6's old cell, the last blast
   EXPECT_EQ(Form1().Zbang.Top(), 6 * 240);
@@ -240,10 +233,7 @@ TEST_F(SweepTest, TheHalfSweepTakesAWingItemOnItsSideWhateverTheRow) {
 
 TEST_F(SweepTest, TheHalfSweepLeavesAWingItemOnTheOtherSide) {
   G.PlayerX = 20;
-  G.WingItemActive = true;
-  G.WingItemKind = 10;
-  G.WingItemX = 19;
-  G.WingItemY = 12;
+  test::PutWingItem(10, 19, 12);
   SweepHalf();
   EXPECT_EQ(G.Score, 4 * 50);
   EXPECT_TRUE(G.WingItemActive);
@@ -255,15 +245,12 @@ TEST_F(SweepTest, AWingItemTakenByTheHalfSweepScoresAfterItsFlightAndGivesItsWin
   for (std::size_t i = 0; i < EnemyCount; ++i) G.EnemyX[i] = 5;
   G.Edition = 1;
   G.WingNo = 5;
-  G.WingItemActive = true;
-  G.WingItemKind = 4;
-  G.WingItemX = 33;
-  G.WingItemY = 20;
+  test::PutWingItem(4, 33, 20);
   std::int32_t scoreDuringFlight = -1;
   world.toolkit.At(100, [&] { scoreDuringFlight = G.Score; });
   UpdateShot();
   EXPECT_EQ(scoreDuringFlight, 0);
-  EXPECT_EQ(waits.waits, (std::vector<int>{200, 200, 200}));  // rows 20 to 22
+  EXPECT_EQ(world.waits, (std::vector<int>{200, 200, 200}));  // rows 20 to 22
   EXPECT_EQ(G.Score, 500);
   EXPECT_EQ(G.WingNo, 4);
   EXPECT_FALSE(G.ShotActive);
@@ -284,7 +271,7 @@ TEST_F(SweepTest, TheFullSweepTakesEightEnemiesAndAddsFourHundred) {
   EXPECT_FALSE(G.ShotActive);
   EXPECT_TRUE(PlayedMusic("Quor8.mid"));
   EXPECT_FALSE(PlayedMusic("Quor9.mid"));
-  EXPECT_EQ(waits.waits, std::vector<int>(8, 300));
+  EXPECT_EQ(world.waits, std::vector<int>(8, 300));
   EXPECT_EQ(world.toolkit.Now(), 2400);
   EXPECT_EQ(WavFiles(), std::vector<std::string>(8, "Bang1.Wav"));
 }
@@ -310,10 +297,7 @@ TEST_F(SweepTest, TheFullCurtainDrawsEveryBrightLineInAColourOfItsOwnThenBlack) 
 
 TEST_F(SweepTest, TheFullSweepNeverTouchesTheWingItem) {
   G.PlayerX = 19;
-  G.WingItemActive = true;
-  G.WingItemKind = 10;
-  G.WingItemX = 19;
-  G.WingItemY = 4;
+  test::PutWingItem(10, 19, 4);
   SweepAll();
   EXPECT_TRUE(G.WingItemActive);
   EXPECT_EQ(G.Energy, 50);
@@ -328,8 +312,7 @@ class CollectTest : public SweepTest {
     G.Edition = 1;
     G.WingNo = 6;
     G.PlayerX = 12;
-    for (std::size_t k = 0; k < WingCount; ++k)
-      Form2().Image2[k].CopyPictureFrom(ObjectForm().Image2[k]);
+    FillWorkingBanks(1);
   }
 };
 

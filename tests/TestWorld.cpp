@@ -22,7 +22,15 @@ HeadlessWorld::HeadlessWorld()
   ClearQueuedRandomValues();
   InstallToolkit(&toolkit);
   InstallSoundDevice(&sound_);
+  InstallObserver(this);
   SetAssetFolder(QUORVAN_SOURCE_ASSETS);
+}
+
+void PutWingItem(int kind, int x, int y) {
+  G.WingItemActive = true;
+  G.WingItemKind = kind;
+  G.WingItemX = x;
+  G.WingItemY = y;
 }
 
 HeadlessWorld::~HeadlessWorld() {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "game/Hooks.h"
 #include "platform/headless/HeadlessToolkit.h"
 #include "platform/headless/RecordingSound.h"
 #include "tests/Json.h"
@@ -13,8 +14,9 @@
 namespace quorvan::test {
 
 // Installs a fresh headless toolkit and a recording sound player, with the
-// game state cleared; puts everything back when it goes.
-class HeadlessWorld {
+// game state cleared, and keeps the pauses the game makes; puts everything
+// back when it goes.
+class HeadlessWorld : private GameObserver {
  public:
   HeadlessWorld();
   ~HeadlessWorld();
@@ -24,10 +26,15 @@ class HeadlessWorld {
   HeadlessToolkit toolkit;
   std::vector<std::string> midi;
   std::vector<std::pair<std::string, int>> wav;
+  std::vector<int> waits;  // the ms of every WaitMs, in order
 
  private:
+  void WaitStarted(int ms) override { waits.push_back(ms); }
   RecordingSound sound_;
 };
+
+// A Wing item of `kind` floating on cell (x, y).
+void PutWingItem(int kind, int x, int y);
 
 struct SimRun {
   int code = 0;

@@ -9,15 +9,11 @@
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
+#include "game/GameCycle.h"
 #include "tests/TestWorld.h"
 
 namespace quorvan {
 namespace {
-
-struct WaitLog : GameObserver {
-  std::vector<int> waits;
-  void WaitStarted(int ms) override { waits.push_back(ms); }
-};
 
 bool Opened(const std::vector<std::string>& midi, const std::string& file) {
   for (const auto& command : midi)
@@ -28,9 +24,7 @@ bool Opened(const std::vector<std::string>& midi, const std::string& file) {
 class WingItemTest : public ::testing::Test {
  protected:
   WingItemTest() {
-    InstallObserver(&log);
-    for (std::size_t i = 0; i < WingCount; ++i)
-      Form2().Image2[i].CopyPictureFrom(ObjectForm().Image2[i]);
+    FillWorkingBanks(1);
     G.Edition = 1;
     G.Energy = 50;
     G.WingItemActive = true;
@@ -47,7 +41,6 @@ class WingItemTest : public ::testing::Test {
     TakeWingItem();
   }
   test::HeadlessWorld world;
-  WaitLog log;
 };
 
 TEST_F(WingItemTest, TheItemRestsOneFrameInThreeOnACounterItNeverResets) {
@@ -111,7 +104,7 @@ TEST_F(WingItemTest, TheEnergyItemLeavesTheWingTheCountAndTheShotAlone) {
   EXPECT_TRUE(Form1().Image3.Visible());
   EXPECT_TRUE(Form1().Image6.Visible());
   EXPECT_EQ(Form3().WingLabel.Caption(), "before");
-  EXPECT_TRUE(log.waits.empty());
+  EXPECT_TRUE(world.waits.empty());
   EXPECT_EQ(world.toolkit.Now(), 0);
   // So the next Wing item is still only the fifth.
   HitItem(2, 12, 19);
@@ -153,14 +146,14 @@ TEST_F(WingItemTest, TheFifthWingItemOfAStageGivesWingTenAndTheSixthItsOwn) {
 
 TEST_F(WingItemTest, TheFlightTakesOnePauseARowDownToRowTwentyTwo) {
   HitItem(3, 20, 19);
-  EXPECT_EQ(log.waits, std::vector<int>(4, 200));
+  EXPECT_EQ(world.waits, std::vector<int>(4, 200));
   EXPECT_EQ(world.toolkit.Now(), 800);
   EXPECT_EQ(Form1().Image4.Top(), 22 * 240);
 
-  log.waits.clear();
+  world.waits.clear();
   G.WingItemActive = true;
   HitItem(3, 20, 0);
-  EXPECT_EQ(log.waits, std::vector<int>(23, 200));
+  EXPECT_EQ(world.waits, std::vector<int>(23, 200));
   EXPECT_EQ(world.toolkit.Now(), 800 + 4600);
 }
 
