@@ -22,9 +22,7 @@ constexpr int ReflectedBlastMs = 300;
 constexpr int ReflectedEnemyPoints = 50;
 
 // Things covering two columns are in the bomb's column when either of theirs is.
-bool CoversBombColumn(int leftColumn) {
-  return leftColumn == G.BombX || leftColumn == G.BombX - 1;
-}
+bool CoversBombColumn(int leftColumn) { return leftColumn == G.BombX || leftColumn == G.BombX - 1; }
 
 void HitCharacter() {
   auto& field = Form1();

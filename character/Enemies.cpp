@@ -16,10 +16,18 @@ void WanderEnemy() {
   int& x = G.EnemyX[i];
   int& y = G.EnemyY[i];
   switch (direction) {
-    case 1: x = std::min(x + 1, LastColumn); break;
-    case 2: x = std::max(x - 1, 0); break;
-    case 3: y = std::min(y + 1, EnemyLowestRow); break;
-    case 4: y = std::max(y - 1, 0); break;
+    case 1:
+      x = std::min(x + 1, LastColumn);
+      break;
+    case 2:
+      x = std::max(x - 1, 0);
+      break;
+    case 3:
+      y = std::min(y + 1, EnemyLowestRow);
+      break;
+    case 4:
+      y = std::max(y - 1, 0);
+      break;
   }
   PlaceOnGrid(x, y, Form1().Image2[i]);
 }

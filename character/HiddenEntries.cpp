@@ -60,8 +60,7 @@ double LeadingNumber(const std::string& text) {
     std::size_t exponent = end + 1;
     if (exponent < s.size() && (s[exponent] == '+' || s[exponent] == '-')) ++exponent;
     const std::size_t exponentDigits = exponent;
-    while (exponent < s.size() && std::isdigit(static_cast<unsigned char>(s[exponent])))
-      ++exponent;
+    while (exponent < s.size() && std::isdigit(static_cast<unsigned char>(s[exponent]))) ++exponent;
     if (exponent > exponentDigits) end = exponent;
   }
   const char* begin = s.data() + (s[0] == '+' ? 1 : 0);  // from_chars takes no plus sign

@@ -9,9 +9,9 @@
 namespace quorvan {
 namespace {
 
-constexpr int DriftCycle = 3;         // the item rests one frame in three
+constexpr int DriftCycle = 3;  // the item rests one frame in three
 constexpr int LastItemColumn = 39;
-constexpr int FlightEndRow = 22;      // the flight ends on the row above the character
+constexpr int FlightEndRow = 22;  // the flight ends on the row above the character
 constexpr int FlightStepMs = 200;
 constexpr int EnergyItem = 10;
 constexpr int StrongestWing = 10;

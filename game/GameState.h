@@ -11,10 +11,10 @@
 
 namespace quorvan {
 
-inline constexpr int EnemyCount = 8;   // slots 0..7 are the enemies
-inline constexpr int EnemySlots = 9;   // slot 8 exists and is never used
+inline constexpr int EnemyCount = 8;  // slots 0..7 are the enemies
+inline constexpr int EnemySlots = 9;  // slot 8 exists and is never used
 inline constexpr int StageCount = 7;
-inline constexpr int WingCount = 11;   // Wings 0..10
+inline constexpr int WingCount = 11;  // Wings 0..10
 
 struct GameState {
   // --- Flow: written by the game cycle and the waits ---

@@ -6,9 +6,7 @@
 
 namespace quorvan {
 
-void PlaceOnGrid(int x, int y, Sprite& sprite) {
-  sprite.MoveTo(x * GridCell, y * GridCell);
-}
+void PlaceOnGrid(int x, int y, Sprite& sprite) { sprite.MoveTo(x * GridCell, y * GridCell); }
 
 // The pause ends at the first tick of Timer2. The timer is left with interval
 // 0 and disabled, so a late tick cannot cut a later pause short.

@@ -20,10 +20,22 @@ const WindowLayout Form4Layout{
     .icon = &pictures::GameIcon,
     .controls =
         {
-            {.name = "Command1", .kind = ControlKind::Button, .left = 1920, .top = 3480,
-             .width = 2175, .height = 270, .caption = "O K", .font = {PGothic, 9}},
-            {.name = "Shape1", .kind = ControlKind::Shape, .left = 0, .top = 0, .width = 6015,
-             .height = 3975, .fore = Green, .borderPixels = 3},
+            {.name = "Command1",
+             .kind = ControlKind::Button,
+             .left = 1920,
+             .top = 3480,
+             .width = 2175,
+             .height = 270,
+             .caption = "O K",
+             .font = {PGothic, 9}},
+            {.name = "Shape1",
+             .kind = ControlKind::Shape,
+             .left = 0,
+             .top = 0,
+             .width = 6015,
+             .height = 3975,
+             .fore = Green,
+             .borderPixels = 3},
         },
 };
 

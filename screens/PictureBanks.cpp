@@ -9,20 +9,30 @@ namespace {
 void AddBank(std::vector<ControlLayout>& controls, const char* name, int count, int top,
              const Picture* (*pictureOf)(int)) {
   for (int i = 0; i < count; ++i) {
-    controls.push_back({.name = name, .index = i, .left = 120 + 600 * i, .top = top,
-                        .width = 480, .height = 480, .picture = pictureOf(i)});
+    controls.push_back({.name = name,
+                        .index = i,
+                        .left = 120 + 600 * i,
+                        .top = top,
+                        .width = 480,
+                        .height = 480,
+                        .picture = pictureOf(i)});
   }
 }
 
 const Picture* NoPicture(int) { return nullptr; }
 const Picture* ItemOrNone(int edition, int kind) {
-  return kind == 0 ? nullptr : &pictures::Item[static_cast<std::size_t>(edition)]
-                                               [static_cast<std::size_t>(kind)];
+  return kind == 0
+             ? nullptr
+             : &pictures::Item[static_cast<std::size_t>(edition)][static_cast<std::size_t>(kind)];
 }
 
 WindowLayout WorkingLayout() {
-  WindowLayout layout{.name = "Form2", .caption = "Form2", .border = Border::Sizable,
-                      .clientWidth = 7200, .clientHeight = 2400, .controls = {}};
+  WindowLayout layout{.name = "Form2",
+                      .caption = "Form2",
+                      .border = Border::Sizable,
+                      .clientWidth = 7200,
+                      .clientHeight = 2400,
+                      .controls = {}};
   AddBank(layout.controls, "Image1", StageCount, 120,
           [](int i) -> const Picture* { return &pictures::Enemy[static_cast<std::size_t>(i)]; });
   AddBank(layout.controls, "Image2", WingCount, 720, NoPicture);
@@ -31,8 +41,11 @@ WindowLayout WorkingLayout() {
 }
 
 WindowLayout ObjectLayout() {
-  WindowLayout layout{.name = "ObjectForm", .caption = "Object form",
-                      .border = Border::Sizable, .clientWidth = 7200, .clientHeight = 3600,
+  WindowLayout layout{.name = "ObjectForm",
+                      .caption = "Object form",
+                      .border = Border::Sizable,
+                      .clientWidth = 7200,
+                      .clientHeight = 3600,
                       .controls = {}};
   AddBank(layout.controls, "Image0", WingCount, 120, [](int i) -> const Picture* {
     return &pictures::Character[1][static_cast<std::size_t>(i)];

@@ -11,7 +11,7 @@ namespace quorvan::pictures {
 
 inline constexpr int EditionCount = 2;
 
-extern const std::array<Picture, 7> Enemy;          // one per stage, 32 x 16
+extern const std::array<Picture, 7> Enemy;            // one per stage, 32 x 16
 extern const std::array<Picture, EditionCount> Shot;  // 17 x 17
 // Character pictures by Wing, per edition (icons, 32 x 32).
 extern const std::array<std::array<Picture, 11>, EditionCount> Character;

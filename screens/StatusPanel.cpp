@@ -11,17 +11,31 @@ namespace {
 
 constexpr Font LabelFont{PGothic, 11.25};
 
-ControlLayout PanelLabel(const char* name, int left, int width, int height,
-                         const char* caption, Rgb fore, Rgb back, Align align) {
-  return {.name = name, .kind = ControlKind::Label, .left = left, .top = 120, .width = width,
-          .height = height, .caption = caption, .fore = fore, .back = back,
+ControlLayout PanelLabel(const char* name, int left, int width, int height, const char* caption,
+                         Rgb fore, Rgb back, Align align) {
+  return {.name = name,
+          .kind = ControlKind::Label,
+          .left = left,
+          .top = 120,
+          .width = width,
+          .height = height,
+          .caption = caption,
+          .fore = fore,
+          .back = back,
           // on the black panel the separators show through
-          .transparent = back == Black, .align = align, .font = LabelFont};
+          .transparent = back == Black,
+          .align = align,
+          .font = LabelFont};
 }
 
 ControlLayout Separator(const char* name, int x) {
-  return {.name = name, .kind = ControlKind::Line, .left = x, .top = 0, .width = x,
-          .height = 480, .fore = Cyan};
+  return {.name = name,
+          .kind = ControlKind::Line,
+          .left = x,
+          .top = 0,
+          .width = x,
+          .height = 480,
+          .fore = Cyan};
 }
 
 const WindowLayout Form3Layout{
@@ -48,8 +62,14 @@ const WindowLayout Form3Layout{
             Separator("Line3", 8280),
             PanelLabel("Label6", 8400, 615, 270, "Stage", Yellow, Black, Align::Left),
             PanelLabel("StageLabel", 9000, 375, 255, "1", LightYellow, Black, Align::Centre),
-            {.name = "Shape1", .kind = ControlKind::Shape, .left = 0, .top = 0, .width = 9550,
-             .height = 495, .fore = Cyan, .back = Black},
+            {.name = "Shape1",
+             .kind = ControlKind::Shape,
+             .left = 0,
+             .top = 0,
+             .width = 9550,
+             .height = 495,
+             .fore = Cyan,
+             .back = Black},
         },
 };
 
@@ -84,7 +104,9 @@ void StatusPanelWindow::OnLostFocus() {
   if (!Form1().Loaded()) return;
   const WindowRect own = Rect();
   const WindowRect field = Form1().Rect();
-  Form1().Move({.left = own.left, .top = own.top + own.height, .width = field.width,
+  Form1().Move({.left = own.left,
+                .top = own.top + own.height,
+                .width = field.width,
                 .height = field.height});
 }
 

@@ -52,12 +52,12 @@ struct ControlLayout {
   bool visible = true;
   const char* caption = "";
   Rgb fore{};
-  Rgb back{};  // labels paint it behind their text
+  Rgb back{};                // labels paint it behind their text
   bool transparent = false;  // labels: the window shows through instead
   Align align = Align::Left;
   Font font{};
-  int borderPixels = 1;         // shapes and lines
-  bool crossCursor = false;     // images: the mouse pointer over them
+  int borderPixels = 1;      // shapes and lines
+  bool crossCursor = false;  // images: the mouse pointer over them
   const Picture* picture = nullptr;
   int interval = 0;       // timers, ms
   bool enabled = false;   // timers
@@ -69,12 +69,12 @@ struct WindowLayout {
   const char* caption;  // shown by the title bar or the task bar
   Border border = Border::FixedSingle;
   Rgb back{};
-  Rgb fore{};                  // text printed on the surface
-  Font font{};                 // font of printed text
-  int clientWidth = 0;         // design size of the client area
+  Rgb fore{};           // text printed on the surface
+  Font font{};          // font of printed text
+  int clientWidth = 0;  // design size of the client area
   int clientHeight = 0;
   const Picture* icon = nullptr;
-  bool keyPreview = false;     // the window receives key events
+  bool keyPreview = false;  // the window receives key events
   std::vector<ControlLayout> controls;
 };
 

@@ -153,7 +153,8 @@ template <typename C, std::size_t N>
 std::array<C, N> ControlArray(Window& window, const char* name) {
   return [&]<std::size_t... I>(std::index_sequence<I...>) {
     return std::array<C, N>{C(window, name, static_cast<int>(I))...};
-  }(std::make_index_sequence<N>{});
+  }
+  (std::make_index_sequence<N>{});
 }
 
 }  // namespace quorvan

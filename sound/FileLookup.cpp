@@ -34,8 +34,7 @@ std::filesystem::path FindIgnoringCase(const std::filesystem::path& folder,
   std::filesystem::directory_iterator it(folder, error);
   if (error) return {};
   for (const auto& entry : it) {
-    if (SameIgnoringCase(entry.path().filename().string(), name) &&
-        entry.is_regular_file(error))
+    if (SameIgnoringCase(entry.path().filename().string(), name) && entry.is_regular_file(error))
       return entry.path();
   }
   return {};

@@ -181,8 +181,7 @@ TEST_F(BombTest, AReflectionDestroysEveryEnemyCoveringTheColumnOnAnyRow) {
   EXPECT_EQ(G.EnemyX[0], 9);
   EXPECT_EQ(Form1().Zbang.Left(), 10 * 240);  // the last blast: slot 4's old cell
   EXPECT_EQ(Form1().Zbang.Top(), 20 * 240);
-  EXPECT_EQ(Files(world.wav),
-            (std::vector<std::string>{"Ching.Wav", "Bang1.Wav", "Bang1.Wav"}));
+  EXPECT_EQ(Files(world.wav), (std::vector<std::string>{"Ching.Wav", "Bang1.Wav", "Bang1.Wav"}));
   std::vector<int> waits(23, 5);
   waits.push_back(300);
   waits.push_back(300);
@@ -211,8 +210,7 @@ TEST_F(BombTest, TheBeamTakesAnItemCoveringItsColumnOnAnyRow) {
 }
 
 // Enemies scattered by stage setup: slot 0 on (0, 0), the others on (38, 0).
-const char* const Scatter =
-    "rnd 0 0  0.99 0  0.99 0  0.99 0  0.99 0  0.99 0  0.99 0  0.99 0 ";
+const char* const Scatter = "rnd 0 0  0.99 0  0.99 0  0.99 0  0.99 0  0.99 0  0.99 0  0.99 0 ";
 
 TEST(BombInPlay, ABombFromTheTopRowHitsOnItsSixthUpdate) {
   // Frame 1: slot 7 wanders down, no item, slot 0 drops a bomb, no comet.
@@ -237,9 +235,9 @@ TEST(BombInPlay, ABombFromTheTopRowHitsOnItsSixthUpdate) {
 }
 
 TEST(BombInPlay, TheMirrorWingReflectsTheBombOntoTheEnemyThatDroppedIt) {
-  const auto run = test::RunScenario(
-      std::string(Scatter) + " 0.99 0.99  0.99  0.01 0.0  0.99 ...\n"
-                             "at 1 key down 145\nentry 7\nstop frames 8\n");
+  const auto run = test::RunScenario(std::string(Scatter) +
+                                     " 0.99 0.99  0.99  0.01 0.0  0.99 ...\n"
+                                     "at 1 key down 145\nentry 7\nstop frames 8\n");
   const auto& hit = run.Frame(7);
   EXPECT_EQ(hit["WingNo"].Int(), 7);
   EXPECT_EQ(hit["EnemiesLeft"].Int(), 49);

@@ -106,8 +106,9 @@ TEST_F(MoveCharacterTest, TheCharacterIsDrawnOnRowTwentyThreeEveryFrame) {
 
 TEST(CharacterInPlay, StandsOnRowTwentyTwoAfterSetupAndTwentyThreeFromTheFirstFrame) {
   // The sprite is on row 22 only between stage setup and the first frame.
-  const auto run = test::RunScenario("rnd 0.99 ...\nat 2 key down right\nat 4 key up right\n"
-                                     "stop frames 5\n");
+  const auto run = test::RunScenario(
+      "rnd 0.99 ...\nat 2 key down right\nat 4 key up right\n"
+      "stop frames 5\n");
   const auto starts = run.Of("stage_start");
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0]["sprites"]["Image1"]["top"].Int(), 22 * 240);

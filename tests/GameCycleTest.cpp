@@ -74,8 +74,8 @@ TEST(GameCycle, FramesArePacedByTheFrameTimer) {
 
 TEST(SpawnTests, AForcedBombStartsOneRowBelowTheDrawnEnemy) {
   // Frame 1: the wander step (slot 0 right), no item, a bomb from enemy 3.
-  const auto run = test::RunScenario(WithDraws("0.0 0.0  0.99  0.01 0.40  0.99 ...",
-                                               "stop frames 1\n"));
+  const auto run =
+      test::RunScenario(WithDraws("0.0 0.0  0.99  0.01 0.40  0.99 ...", "stop frames 1\n"));
   const auto& f = run.Frame(1);
   EXPECT_TRUE(f["BombActive"].Bool());
   EXPECT_EQ(f["BombX"].Int(), 19);  // Int(0.5 * 39)
@@ -87,8 +87,8 @@ TEST(SpawnTests, AForcedBombStartsOneRowBelowTheDrawnEnemy) {
 
 TEST(SpawnTests, TheBombIsLikelierOnLaterStages) {
   // 0.07 drops no bomb on the first stage (0.05) but does on the second (0.10).
-  const auto first = test::RunScenario(WithDraws("0.0 0.0  0.99  0.07  0.99 ...",
-                                                 "stop frames 1\n"));
+  const auto first =
+      test::RunScenario(WithDraws("0.0 0.0  0.99  0.07  0.99 ...", "stop frames 1\n"));
   EXPECT_FALSE(first.Frame(1)["BombActive"].Bool());
   // Frame 1 clears the first stage; the draws for the second are queued
   // while its clear screen waits for "O K".
@@ -103,14 +103,14 @@ TEST(SpawnTests, TheBombIsLikelierOnLaterStages) {
 }
 
 TEST(SpawnTests, AWingItemEntersAtTheLeftEdgeWithAKindFromOneToTen) {
-  const auto low = test::RunScenario(WithDraws("0.0 0.0  0.005 0.0 0.0  0.99 ...",
-                                               "stop frames 1\n"));
+  const auto low =
+      test::RunScenario(WithDraws("0.0 0.0  0.005 0.0 0.0  0.99 ...", "stop frames 1\n"));
   EXPECT_TRUE(low.Frame(1)["WingItemActive"].Bool());
   EXPECT_EQ(low.Frame(1)["WingItemX"].Int(), 0);
   EXPECT_EQ(low.Frame(1)["WingItemY"].Int(), 0);
   EXPECT_EQ(low.Frame(1)["WingItemKind"].Int(), 1);
-  const auto high = test::RunScenario(WithDraws("0.0 0.0  0.005 0.9999 0.9999  0.99 ...",
-                                                "stop frames 1\n"));
+  const auto high =
+      test::RunScenario(WithDraws("0.0 0.0  0.005 0.9999 0.9999  0.99 ...", "stop frames 1\n"));
   EXPECT_EQ(high.Frame(1)["WingItemY"].Int(), 19);
   EXPECT_EQ(high.Frame(1)["WingItemKind"].Int(), 10);
   EXPECT_TRUE(high.Frame(1)["sprites"]["Image4"]["visible"].Bool());
@@ -120,17 +120,16 @@ TEST(SpawnTests, AWingItemEntersAtTheLeftEdgeWithAKindFromOneToTen) {
 TEST(SpawnTests, TheCometNumberIsDrawnEvenWhenNoCometCanCome) {
   // Frame 1 draws five numbers; frame 2 then moves slot 7 up. Had the comet
   // test drawn nothing, frame 2 would have moved slot 0 instead.
-  const auto run = test::RunScenario(WithDraws(
-      "0.5 0.5  0.99  0.99  0.05   0.9 0.9  0.99 ...", "stop frames 2\n"));
+  const auto run = test::RunScenario(
+      WithDraws("0.5 0.5  0.99  0.99  0.05   0.9 0.9  0.99 ...", "stop frames 2\n"));
   EXPECT_FALSE(run.Frame(1)["CometActive"].Bool());
   EXPECT_EQ(run.Frame(2)["EnemyY"][7].Int(), run.Frame(1)["EnemyY"][7].Int() - 1);
   EXPECT_EQ(run.Frame(2)["EnemyY"][0].Int(), run.Frame(1)["EnemyY"][0].Int());
 }
 
 TEST(SpawnTests, WithTheCometWingACometStartsInTheTopRow) {
-  const auto run = test::RunScenario(
-      WithDraws("0.0 0.0  0.99  0.99  0.05 0.9999  0.99 ...",
-                "at 1 key down 145\nentry 8\nstop frames 1\n"));
+  const auto run = test::RunScenario(WithDraws("0.0 0.0  0.99  0.99  0.05 0.9999  0.99 ...",
+                                               "at 1 key down 145\nentry 8\nstop frames 1\n"));
   const auto& f = run.Frame(1);
   EXPECT_EQ(f["WingNo"].Int(), 8);
   EXPECT_TRUE(f["CometActive"].Bool());

@@ -53,8 +53,8 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartBlanksIgnored) {
 }
 
 TEST_F(HiddenEntriesTest, TheEnemyCountRoundsHalvesToTheEvenNeighbour) {
-  const std::pair<const char*, int> cases[] = {{"2.5", 2}, {"3.5", 4}, {"-2.5", -2},
-                                               {"12 and more", 12}, {"letters", 0}};
+  const std::pair<const char*, int> cases[] = {
+      {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"12 and more", 12}, {"letters", 0}};
   for (const auto& [entry, expected] : cases) {
     typist.answers = {entry};
     AskEnemyCount();

@@ -66,14 +66,21 @@ class Parser {
         if (i_ >= s_.size()) Fail("escape at end");
         const char e = s_[i_++];
         switch (e) {
-          case 'n': c = '\n'; break;
-          case 't': c = '\t'; break;
-          case 'r': c = '\r'; break;
+          case 'n':
+            c = '\n';
+            break;
+          case 't':
+            c = '\t';
+            break;
+          case 'r':
+            c = '\r';
+            break;
           case 'u':
             c = static_cast<char>(std::stoi(s_.substr(i_, 4), nullptr, 16));
             i_ += 4;
             break;
-          default: c = e;
+          default:
+            c = e;
         }
       }
       out += c;

@@ -21,7 +21,8 @@ class StageClearTest : public ::testing::Test {
  protected:
   StageClearTest() { world.toolkit.SetListener(&printed); }
   void PressOkSoon() {
-    world.toolkit.At(world.toolkit.Now() + 50, [this] { world.toolkit.Click("Form4", "Command1"); });
+    world.toolkit.At(world.toolkit.Now() + 50,
+                     [this] { world.toolkit.Click("Form4", "Command1"); });
   }
   test::HeadlessWorld world;
   PrintLog printed;
@@ -138,11 +139,13 @@ TEST(StageEndScreens, AClearedStageCarriesItsSurplusIntoTheNext) {
 TEST(StageEndScreens, TheHighScoreSurvivesIntoTheNextGame) {
   // Game 1 clears its first stage (999 points) and then runs out of energy;
   // game 2 runs out at once and is shown the old high score.
-  const auto run = test::RunScenario(
-      "rnd 0.99 ...\nat 1 key down 93\nentry 0\nok 0\nstop games 2\n");
+  const auto run =
+      test::RunScenario("rnd 0.99 ...\nat 1 key down 93\nentry 0\nok 0\nstop games 2\n");
   std::vector<std::string> texts;
   for (const auto& p : run.Of("print")) texts.push_back(p["text"].Str());
-  const auto count = [&](const std::string& t) { return std::count(texts.begin(), texts.end(), t); };
+  const auto count = [&](const std::string& t) {
+    return std::count(texts.begin(), texts.end(), t);
+  };
   EXPECT_EQ(count("New High Score=999Points"), 1);
   EXPECT_EQ(count("High Score=0Points"), 1);
   EXPECT_EQ(count("High Score=999Points"), 1);

@@ -6,6 +6,7 @@
 
 #include "attacks/Shot.h"
 #include "attacks/Sweeps.h"
+#include "game/GameCycle.h"
 #include "game/GameState.h"
 #include "game/Hooks.h"
 #include "game/Random.h"
@@ -13,7 +14,6 @@
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
-#include "game/GameCycle.h"
 #include "tests/TestWorld.h"
 
 namespace quorvan {

@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "character/WingItem.h"
+#include "game/GameCycle.h"
 #include "game/GameState.h"
 #include "game/Hooks.h"
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
-#include "game/GameCycle.h"
 #include "tests/TestWorld.h"
 
 namespace quorvan {
@@ -168,8 +168,8 @@ TEST_F(WingItemTest, TheItemSlidesOneColumnARowTowardsTheCharacter) {
     });
   HitItem(3, 5, 15);
   path.emplace_back(item.Left() / 240, item.Top() / 240);
-  const std::vector<std::pair<int, int>> expected = {
-      {6, 15}, {7, 16}, {8, 17}, {9, 18}, {10, 19}, {10, 20}, {10, 21}, {10, 22}};
+  const std::vector<std::pair<int, int>> expected = {{6, 15},  {7, 16},  {8, 17},  {9, 18},
+                                                     {10, 19}, {10, 20}, {10, 21}, {10, 22}};
   EXPECT_EQ(path, expected);
   EXPECT_EQ(G.WingItemX, 10);
 }
@@ -233,7 +233,7 @@ TEST(WingItemInPlay, ACometTakesTheItemAndItsFlightHoldsTheFrame) {
   EXPECT_EQ(taken["Score"].Int(), 500);
   EXPECT_EQ(taken["labels"]["ScoreLabel"].Str(), "500");
   const int start = run.Frame(3)["t"].Int() + 160;
-  EXPECT_EQ(taken["t"].Int(), start + 18 * 200);      // rows 5 to 22
+  EXPECT_EQ(taken["t"].Int(), start + 18 * 200);         // rows 5 to 22
   EXPECT_EQ(run.Frame(5)["t"].Int(), start + 23 * 160);  // ticks in the flight are absorbed
   int flightWaits = 0;
   for (const auto& w : run.Of("wait")) flightWaits += w["ms"].Int() == 200;

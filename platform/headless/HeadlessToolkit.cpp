@@ -191,7 +191,8 @@ std::int64_t HeadlessToolkit::NextDue() const {
 bool HeadlessToolkit::RunOneDue() {
   const TimerState* timer = nullptr;
   for (const auto& t : timers_) {
-    if (t.due <= now_ && (!timer || std::pair(t.due, t.order) < std::pair(timer->due, timer->order)))
+    if (t.due <= now_ &&
+        (!timer || std::pair(t.due, t.order) < std::pair(timer->due, timer->order)))
       timer = &t;
   }
   const bool actionDue = !scheduled_.empty() && scheduled_.begin()->first.first <= now_;

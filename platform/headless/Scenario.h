@@ -30,15 +30,15 @@ struct RandomValues {
 struct ScenarioInput {
   enum class Kind { KeyDown, KeyUp, Click, Mouse, Close, Rnd };
   Kind kind = Kind::KeyDown;
-  int code = 0;   // key code, enemy slot or mouse button
+  int code = 0;  // key code, enemy slot or mouse button
   int shift = 0;
   std::string window;
   RandomValues rnd;
 };
 
 struct TimedInput {
-  bool atFrame = true;     // else at a virtual time
-  std::int64_t when = 0;   // frame number or ms
+  bool atFrame = true;    // else at a virtual time
+  std::int64_t when = 0;  // frame number or ms
   ScenarioInput input;
 };
 

@@ -42,16 +42,17 @@ void AppendLabel(std::string& json, std::string_view name, const Label& label) {
 Simulator::Simulator(const Scenario& scenario, std::FILE* trace)
     : scenario_(scenario),
       toolkit_(scenario.seed),
-      sound_([this](const std::string& command) {
-               auto line = trace_.Event(toolkit_.Now(), "mci");
-               line.Str("command", command);
-               trace_.Write(line);
-             },
-             [this](const std::string& file, int flags) {
-               auto line = trace_.Event(toolkit_.Now(), "wav");
-               line.Str("file", file).Int("flags", flags);
-               trace_.Write(line);
-             }),
+      sound_(
+          [this](const std::string& command) {
+            auto line = trace_.Event(toolkit_.Now(), "mci");
+            line.Str("command", command);
+            trace_.Write(line);
+          },
+          [this](const std::string& file, int flags) {
+            auto line = trace_.Event(toolkit_.Now(), "wav");
+            line.Str("file", file).Int("flags", flags);
+            trace_.Write(line);
+          }),
       trace_(trace),
       entries_(scenario.entries.begin(), scenario.entries.end()) {
   for (const auto& input : scenario_.inputs) {
@@ -99,12 +100,24 @@ int Simulator::Run() {
 void Simulator::Deliver(const ScenarioInput& input) {
   using Kind = ScenarioInput::Kind;
   switch (input.kind) {
-    case Kind::KeyDown: toolkit_.KeyDown(input.code, input.shift); break;
-    case Kind::KeyUp: toolkit_.KeyUp(input.code, input.shift); break;
-    case Kind::Click: toolkit_.Click("Form1", "Image2", input.code); break;
-    case Kind::Mouse: toolkit_.MouseDown("Form1", input.code, input.shift); break;
-    case Kind::Close: toolkit_.CloseRequest(input.window); break;
-    case Kind::Rnd: QueueRandomValues(input.rnd.values, input.rnd.repeatLast); break;
+    case Kind::KeyDown:
+      toolkit_.KeyDown(input.code, input.shift);
+      break;
+    case Kind::KeyUp:
+      toolkit_.KeyUp(input.code, input.shift);
+      break;
+    case Kind::Click:
+      toolkit_.Click("Form1", "Image2", input.code);
+      break;
+    case Kind::Mouse:
+      toolkit_.MouseDown("Form1", input.code, input.shift);
+      break;
+    case Kind::Close:
+      toolkit_.CloseRequest(input.window);
+      break;
+    case Kind::Rnd:
+      QueueRandomValues(input.rnd.values, input.rnd.repeatLast);
+      break;
   }
 }
 

@@ -12,13 +12,16 @@ namespace quorvan {
 // Builds one JSON object by appending fields; cheap enough for every frame.
 class JsonObject {
  public:
-  JsonObject() { text_.reserve(256); text_ += '{'; }
+  JsonObject() {
+    text_.reserve(256);
+    text_ += '{';
+  }
   JsonObject& Int(std::string_view key, long long value);
   JsonObject& Bool(std::string_view key, bool value);
   JsonObject& Str(std::string_view key, std::string_view value);
   JsonObject& Float(std::string_view key, float value);
   JsonObject& Raw(std::string_view key, std::string_view json);  // an object or array
-  std::string& Close();  // the finished text
+  std::string& Close();                                          // the finished text
 
   static void AppendString(std::string& out, std::string_view value);
   static void AppendInt(std::string& out, long long value);

@@ -16,8 +16,9 @@ FrameLog::~FrameLog() {
 
 void FrameLog::FrameEnded() {
   const auto now = std::chrono::steady_clock::now().time_since_epoch();
-  std::fprintf(file_, "%lld\n",
-               static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+  std::fprintf(
+      file_, "%lld\n",
+      static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
   std::fflush(file_);
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "game/GameCycle.h"
+#include "platform/qt/CommandLine.h"
 #include "platform/qt/FrameLog.h"
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtToolkit.h"
@@ -39,6 +40,20 @@ std::filesystem::path FindAssets() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const quorvan::CommandLine line = quorvan::ParseCommandLine(argc, argv);
+  switch (line.action) {
+    case quorvan::CommandLine::Action::Help:
+      std::fputs(quorvan::UsageText(), stdout);
+      return 0;
+    case quorvan::CommandLine::Action::Version:
+      std::printf("quorvan %s\n", QUORVAN_VERSION);
+      return 0;
+    case quorvan::CommandLine::Action::Refuse:
+      std::fprintf(stderr, "quorvan: %s\n%s", line.refusal.c_str(), quorvan::UsageText());
+      return 2;
+    case quorvan::CommandLine::Action::Play:
+      break;
+  }
   // Without a display Qt aborts; say why instead.
   if (!Set("DISPLAY") && !Set("WAYLAND_DISPLAY") && !Set("QT_QPA_PLATFORM")) {
     std::fprintf(stderr,

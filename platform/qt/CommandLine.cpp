@@ -1,0 +1,41 @@
+#include "platform/qt/CommandLine.h"
+
+#include <string_view>
+
+namespace quorvan {
+
+CommandLine ParseCommandLine(int argc, const char* const* argv) {
+  CommandLine line;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      line.action = CommandLine::Action::Help;
+    } else if (arg == "--version") {
+      line.action = CommandLine::Action::Version;
+    } else {
+      line.action = CommandLine::Action::Refuse;
+      line.refusal = "unknown option '" + std::string(arg) + "'";
+      return line;
+    }
+  }
+  return line;
+}
+
+const char* UsageText() {
+  return "Usage: quorvan [OPTION]\n"
+         "A small arcade shooter: move along the bottom of the playfield, shoot the\n"
+         "eight wandering enemies, catch Wing items and clear seven stages.\n"
+         "\n"
+         "Options:\n"
+         "  -h, --help     show this help and exit\n"
+         "      --version  show the version and exit\n"
+         "\n"
+         "Keys:\n"
+         "  Left, Right    move\n"
+         "  Space, Ctrl    fire\n"
+         "  click          with the Slant Wing, steer the shot to the enemy clicked\n"
+         "  Shift, Ctrl or Alt + right click   turn the playfield black again\n"
+         "  Shift, Ctrl or Alt during the opening demo   silence its jingle\n";
+}
+
+}  // namespace quorvan

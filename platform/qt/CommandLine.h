@@ -1,0 +1,19 @@
+#pragma once
+// The game's command line: read before any window opens, so --help and
+// --version need no display.
+#include <string>
+
+namespace quorvan {
+
+struct CommandLine {
+  enum class Action { Play, Help, Version, Refuse };
+  Action action = Action::Play;
+  std::string refusal;  // the one line saying what was wrong, when refused
+};
+
+CommandLine ParseCommandLine(int argc, const char* const* argv);
+
+// Usage, options and keys: one screen.
+const char* UsageText();
+
+}  // namespace quorvan
