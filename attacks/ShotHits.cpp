@@ -5,7 +5,7 @@
 #include "game/GameState.h"
 #include "game/Grid.h"
 #include "game/Random.h"
-#include "sound/ZT_WAV.h"
+#include "sound/Effects.h"
 
 namespace quorvan {
 namespace {
@@ -23,7 +23,7 @@ bool OnShotCell(int x, int y, ShotReach reach) {
 // Every further enemy of the same shot is worth 50 more than the one before.
 void ShotKill(int i, const char* sound) {
   BlastEnemy(i);
-  PlayWav(sound);
+  PlaySoundEffect(sound);
   G.EnemiesLeft -= 1;
   G.HitBonus += HitBonusStep;
   G.Score += G.HitBonus;
@@ -39,7 +39,7 @@ int ChainBlast(int i) {
   G.EnemiesLeft -= 1;
   G.Score += ChainPoints;
   RespawnEnemy(j);
-  PlayWav(ChainSound);
+  PlaySoundEffect(ChainSound);
   return j;
 }
 

@@ -8,8 +8,8 @@
 #include "game/Random.h"
 #include "screens/Palette.h"
 #include "screens/Playfield.h"
-#include "sound/ZT_Midi.h"
-#include "sound/ZT_WAV.h"
+#include "sound/Effects.h"
+#include "sound/Music.h"
 
 namespace quorvan {
 namespace {
@@ -33,7 +33,7 @@ void SweepKill(int i) {
   G.EnemiesLeft -= 1;
   RespawnEnemy(i);
   G.Score += SweepKillPoints;
-  PlayWav("Bang1.Wav");
+  PlaySoundEffect("Bang1.Wav");
   WaitMs(SweepKillWaitMs);
 }
 
@@ -65,7 +65,7 @@ void FullCurtainPass(bool randomColours) {
 }  // namespace
 
 void SweepHalf() {
-  PlayMidi("Quor9.mid");
+  PlayMusic("Quor9.mid");
   const bool left = OnLeftHalf(G.PlayerX);
   HalfCurtainPass(left, HalfBrightStep, Palette16[HalfCurtainColour]);
   HalfCurtainPass(left, HalfDarkStep, Palette16[DarkColour]);
@@ -80,7 +80,7 @@ void SweepHalf() {
 }
 
 void SweepAll() {
-  PlayMidi("Quor8.mid");
+  PlayMusic("Quor8.mid");
   FullCurtainPass(true);
   FullCurtainPass(false);
   for (int i = 0; i < EnemyCount; ++i) SweepKill(i);

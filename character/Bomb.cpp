@@ -7,7 +7,7 @@
 #include "game/Grid.h"
 #include "screens/Palette.h"
 #include "screens/Playfield.h"
-#include "sound/ZT_WAV.h"
+#include "sound/Effects.h"
 
 namespace quorvan {
 namespace {
@@ -26,7 +26,7 @@ bool CoversBombColumn(int leftColumn) { return leftColumn == G.BombX || leftColu
 
 void HitCharacter() {
   auto& field = Form1();
-  PlayWav("Bang2.Wav");
+  PlaySoundEffect("Bang2.Wav");
   field.SetBackColor(Red);
   WaitMs(HitFlashMs);
   G.WingNo = 0;
@@ -40,7 +40,7 @@ void HitCharacter() {
 // so an enemy that reappears in the column survives this beam.
 void Reflect() {
   auto& beam = Form1().Image8;
-  PlayWav("Ching.Wav");
+  PlaySoundEffect("Ching.Wav");
   for (int row = LowestBombRow; row >= 0; --row) {
     PlaceOnGrid(G.BombX, row, beam);
     beam.Show();
@@ -52,7 +52,7 @@ void Reflect() {
     BlastEnemy(i);
     RespawnEnemy(i);
     G.Score += ReflectedEnemyPoints;
-    PlayWav("Bang1.Wav");
+    PlaySoundEffect("Bang1.Wav");
     WaitMs(ReflectedBlastMs);
   }
   if (G.WingItemActive && CoversBombColumn(G.WingItemX)) {

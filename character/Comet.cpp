@@ -9,7 +9,7 @@
 #include "game/Text.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
-#include "sound/ZT_WAV.h"
+#include "sound/Effects.h"
 
 namespace quorvan {
 namespace {
@@ -42,7 +42,7 @@ void UpdateComet() {
     const auto slot = static_cast<std::size_t>(i);
     if (!InReach(G.EnemyX[slot], G.EnemyY[slot])) continue;
     BlastEnemy(i);
-    PlayWav("Bang1.Wav");
+    PlaySoundEffect("Bang1.Wav");
     --G.EnemiesLeft;
     RespawnEnemy(i);
     G.Score += EnemyPoints;

@@ -4,7 +4,7 @@
 #include "game/GameState.h"
 #include "game/Grid.h"
 #include "screens/Playfield.h"
-#include "sound/ZT_Midi.h"
+#include "sound/Music.h"
 
 namespace quorvan {
 namespace {
@@ -20,7 +20,7 @@ constexpr double EnergyRefill = 1.5;
 constexpr double FullEnergy = 100;
 
 void TakeEnergyItem() {
-  PlayMidi("Quor4.mid");
+  PlayMusic("Quor4.mid");
   Form1().Image4.Hide();
   G.WingItemActive = false;
   const double energy = G.Energy * EnergyRefill;
@@ -42,7 +42,7 @@ void FlyDownToCharacter() {
 }
 
 void TakeWing() {
-  PlayMidi("Quor1.mid");
+  PlayMusic("Quor1.mid");
   ++G.ItemsTaken;
   FlyDownToCharacter();
   G.WingItemActive = false;

@@ -18,7 +18,7 @@
 #include "screens/Playfield.h"
 #include "screens/SetupWindow.h"
 #include "screens/StatusPanel.h"
-#include "sound/ZT_Midi.h"
+#include "sound/Music.h"
 
 namespace quorvan {
 namespace {
@@ -97,7 +97,7 @@ void StartUp() {
 void SetupGame() {
   G.DialogDone = true;
   Form5().Show();
-  PlayMidi("Quor6.mid");
+  PlayMusic("Quor6.mid");
   while (G.DialogDone) Tk().PumpEvents();
 
   Form2().Load();
@@ -105,7 +105,7 @@ void SetupGame() {
   G.Edition = Form5().Option1.Value() ? 1 : 2;
   FillWorkingBanks(G.Edition);
   Form5().Unload();
-  StopMidi();
+  StopMusic();
 }
 
 void StartGame() {

@@ -8,7 +8,7 @@
 #include "screens/MessageWindow.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
-#include "sound/ZT_Midi.h"
+#include "sound/Music.h"
 
 namespace quorvan {
 namespace {
@@ -45,14 +45,14 @@ void PrintAt(int column, int row, const std::string& text) {
 void StageClear() {
   OpenMessage();
   if (G.StageNo < LastStage) {
-    PlayMidi("Quor2.mid");
+    PlayMusic("Quor2.mid");
     PrintAt(19, 3, "Stage " + Text(G.StageNo + 1) + " Clear");
     AwardBonus();
     PrintAt(18, 9, "Score=" + Text(G.Score) + "Points");
     Form4().Command1.Show();
     G.DialogDone = true;
     while (G.DialogDone) Tk().PumpEvents();
-    StopMidi();
+    StopMusic();
     Form4().Hide();
     auto& field = Form1();
     for (Sprite* sprite : {&field.Image1, &field.Image3, &field.Image4, &field.Image5,
@@ -62,7 +62,7 @@ void StageClear() {
     G.StageNo += 1;
     return;
   }
-  PlayMidi("Quor5.mid");
+  PlayMusic("Quor5.mid");
   PrintAt(19, 3, "All Stage Clear!!");
   AwardBonus();
   WaitMs(FinalClearPauseMs);
@@ -72,7 +72,7 @@ void StageClear() {
 
 void GameOver() {
   OpenMessage();
-  PlayMidi("Quor3.mid");
+  PlayMusic("Quor3.mid");
   PrintAt(14, 3, "Ｇａｍｅ　Ｏｖｅｒ…");
   PrintAt(16, 5, "Score=" + Text(G.Score) + "Points");
   PrintAt(16, 7, "High Score=" + Text(G.HighScore) + "Points");
@@ -80,7 +80,7 @@ void GameOver() {
   if (G.Score > G.HighScore) {
     G.HighScore = G.Score;
     PrintAt(13, 9, "New High Score=" + Text(G.HighScore) + "Points");
-    PlayMidi("Quor7.mid");
+    PlayMusic("Quor7.mid");
     PrintAt(16, 11, "You got a High Score!");
     WaitMs(GameOverPauseMs);
   }

@@ -4,7 +4,7 @@
 
 #include "screens/Palette.h"
 #include "screens/Pictures.h"
-#include "sound/ZT_WAV.h"
+#include "sound/Effects.h"
 
 namespace quorvan {
 namespace {
@@ -178,7 +178,7 @@ void DemoWindow::OnTimer(int control) {
 }
 
 void DemoWindow::RunStep(int step) {
-  if (step == JingleStep && !NoPlayMode) PlayDemoSound("ZTDEMO.WAV", 1);
+  if (step == JingleStep && !NoPlayMode) PlaySoundEffect("ZTDEMO.WAV");
   if (step >= FirstHopStep && step < FirstHopStep + static_cast<int>(Hops.size())) {
     const Hop& hop = Hops[static_cast<std::size_t>(step - FirstHopStep)];
     for (int n = hop.firstStroke; n <= hop.lastStroke; ++n) Line1(n).Show();
@@ -199,7 +199,7 @@ void DemoWindow::RunStep(int step) {
 // Any key with Shift, Ctrl or Alt silences the jingle, now and for good.
 void DemoWindow::OnKeyDown(int /*keyCode*/, int shift) {
   if (shift == 0) return;
-  PlayDemoSound("Dummy.wav", 3);
+  SilenceDemoJingle();
   NoPlayMode = true;
 }
 

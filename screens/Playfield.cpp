@@ -3,7 +3,7 @@
 #include "character/HiddenEntries.h"
 #include "screens/Palette.h"
 #include "screens/Pictures.h"
-#include "sound/ZT_Midi.h"
+#include "sound/Music.h"
 
 namespace quorvan {
 namespace {
@@ -163,7 +163,7 @@ void PlayfieldWindow::OnTimer(int control) {
 }
 
 void PlayfieldWindow::OnCloseRequest() {
-  StopMidi();
+  StopMusic();
   Tk().EndProgram(0);
 }
 

@@ -3,7 +3,7 @@
 #include "game/GameState.h"
 #include "screens/Palette.h"
 #include "screens/Pictures.h"
-#include "sound/ZT_Midi.h"
+#include "sound/Music.h"
 
 namespace quorvan {
 namespace {
@@ -115,7 +115,7 @@ void SetupWindow::OnClick(int control) {
 
 // Closing the setup window is the way to leave the game.
 void SetupWindow::OnCloseRequest() {
-  StopMidi();
+  StopMusic();
   Tk().EndProgram(0);
 }
 

@@ -4,7 +4,7 @@
 #include "screens/Palette.h"
 #include "screens/Pictures.h"
 #include "screens/Playfield.h"
-#include "sound/ZT_Midi.h"
+#include "sound/Music.h"
 
 namespace quorvan {
 namespace {
@@ -112,7 +112,7 @@ void StatusPanelWindow::OnLostFocus() {
 
 void StatusPanelWindow::OnCloseRequest() {
   if (Form1().Visible()) {
-    StopMidi();
+    StopMusic();
     Tk().EndProgram(0);
     return;
   }

@@ -6,8 +6,10 @@ namespace {
 // Until main() installs a player the game runs silent.
 class SilentDevice final : public SoundDevice {
  public:
-  void SendMidiCommand(const std::string&) override {}
-  void PlaySoundFile(const std::string&, int) override {}
+  void PlayPiece(const std::filesystem::path&) override {}
+  void StopPiece() override {}
+  void PlayEffect(const std::filesystem::path&) override {}
+  void CutEffect() override {}
 };
 
 SoundDevice*& Installed() {

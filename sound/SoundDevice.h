@@ -1,27 +1,25 @@
-// The one contract between the game and a sound player.
-//
-// The music module speaks to it in the command texts of a MIDI sequencer
-// ("open \"path\" type sequencer alias Midi", "play Midi", "close Midi"); the
-// effect module hands it a file name and the flags of an asynchronous play
-// (1 asynchronous, 2 stay silent when the file cannot be played). Every
-// failure stays inside the device: the game never hears of one.
+// The one contract between the game and a sound player: four typed calls,
+// each returning at once. Every failure stays inside the device: the game
+// never hears of one.
 #pragma once
 
-#include <string>
+#include <filesystem>
 
 namespace quorvan {
-
-inline constexpr int SoundAsync = 1;
-inline constexpr int SoundNoDefault = 2;
 
 class SoundDevice {
  public:
   virtual ~SoundDevice() = default;
-  // One piece at a time under the alias "Midi"; returns at once.
-  virtual void SendMidiCommand(const std::string& command) = 0;
-  // One effect at a time: a new one cuts the one playing. The name is looked
-  // up like any sound file (see FileLookup.h).
-  virtual void PlaySoundFile(const std::string& name, int flags) = 0;
+  // Plays the piece in `file` once from its beginning, cutting the piece
+  // before. A file that is missing or cannot be played is silence.
+  virtual void PlayPiece(const std::filesystem::path& file) = 0;
+  // Silences the piece; harmless when none plays.
+  virtual void StopPiece() = 0;
+  // Plays the effect in `file` once, cutting the effect playing, even when
+  // this one cannot be played (an empty path is such a file). Music goes on.
+  virtual void PlayEffect(const std::filesystem::path& file) = 0;
+  // Silences the effect playing; the music goes on.
+  virtual void CutEffect() = 0;
 };
 
 // The device the game plays on, installed once by main() or a test.

@@ -21,7 +21,7 @@ HeadlessWorld::HeadlessWorld()
   Window::ForgetAll();
   ClearQueuedRandomValues();
   InstallToolkit(&toolkit);
-  InstallSoundDevice(&sound_);
+  InstallSoundListener(&sound_);
   InstallObserver(this);
   SetAssetFolder(QUORVAN_SOURCE_ASSETS);
 }
@@ -37,7 +37,7 @@ HeadlessWorld::~HeadlessWorld() {
   Window::ForgetAll();
   ClearQueuedRandomValues();
   InstallToolkit(nullptr);
-  InstallSoundDevice(nullptr);
+  InstallSoundListener(nullptr);
   InstallObserver(nullptr);
 }
 

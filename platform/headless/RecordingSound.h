@@ -1,14 +1,15 @@
-// A sound player that plays nothing and tells what it was asked to play.
+// Listens to the sound modules and tells what they asked to play; with no
+// sound device installed, nothing is heard.
 #pragma once
 
 #include <functional>
 #include <string>
 
-#include "sound/SoundDevice.h"
+#include "sound/SoundListener.h"
 
 namespace quorvan {
 
-class RecordingSound final : public SoundDevice {
+class RecordingSound final : public SoundListener {
  public:
   using MidiListener = std::function<void(const std::string& command)>;
   using WavListener = std::function<void(const std::string& file, int flags)>;
@@ -16,8 +17,8 @@ class RecordingSound final : public SoundDevice {
   RecordingSound(MidiListener onMidi, WavListener onWav)
       : onMidi_(std::move(onMidi)), onWav_(std::move(onWav)) {}
 
-  void SendMidiCommand(const std::string& command) override { onMidi_(command); }
-  void PlaySoundFile(const std::string& name, int flags) override { onWav_(name, flags); }
+  void MusicCommandSent(const std::string& command) override { onMidi_(command); }
+  void EffectRequested(const std::string& file, int flags) override { onWav_(file, flags); }
 
  private:
   MidiListener onMidi_;

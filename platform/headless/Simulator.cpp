@@ -8,7 +8,7 @@
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
 #include "screens/Window.h"
-#include "sound/ZT_Midi.h"
+#include "sound/Music.h"
 
 namespace quorvan {
 namespace {
@@ -65,7 +65,7 @@ Simulator::Simulator(const Scenario& scenario, std::FILE* trace)
 Simulator::~Simulator() {
   Window::ForgetAll();
   InstallToolkit(nullptr);
-  InstallSoundDevice(nullptr);
+  InstallSoundListener(nullptr);
   InstallObserver(nullptr);
   ClearQueuedRandomValues();
 }
@@ -75,7 +75,7 @@ int Simulator::Run() {
   Window::ForgetAll();
   ClearQueuedRandomValues();
   InstallToolkit(&toolkit_);
-  InstallSoundDevice(&sound_);
+  InstallSoundListener(&sound_);
   InstallObserver(this);
   toolkit_.SetListener(this);
   for (const auto& input : scenario_.inputs) {
@@ -134,7 +134,7 @@ void Simulator::BeforePump() {
 
 // Ends the run the way a close of the setup window would.
 void Simulator::Stop() {
-  StopMidi();
+  StopMusic();
   throw ProgramEnd{0};
 }
 

@@ -67,8 +67,10 @@ int main(int argc, char** argv) {
 
   quorvan::QtToolkit tk;
   quorvan::InstallToolkit(&tk);
-  auto sound = quorvan::OpenSdlSoundDevice();
-  quorvan::InstallSoundDevice(sound.get());
+  // The player opens the output and loads the soundfont on its own thread,
+  // while the first window comes up.
+  quorvan::SdlSoundDevice sound;
+  quorvan::InstallSoundDevice(&sound);
 
   quorvan::FrameLog frameLog;
   if (frameLog.Active()) quorvan::InstallObserver(&frameLog);

@@ -7,42 +7,34 @@
 namespace quorvan {
 namespace {
 
-constexpr int kRate = 44100;
 constexpr int kOutputChannels = 2;
 // 46 ms a buffer: quick enough for the effects, and the audio thread wakes
-// half as often as with 1024 frames while the game mostly waits.
+// half as often as with 1024 frames.
 constexpr int kBufferFrames = 2048;
 constexpr const char* kAlsaLibrary = "libasound.so.2";
-constexpr const char* kFluidSynthLibrary = "libfluidsynth.so.3";
-constexpr int kFluidSynthLogLevels = 5;  // panic, error, warning, info, debug
+
+bool output_open = false;
 
 extern "C" void IgnoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
-extern "C" void IgnoreFluidSynthMessage(int, const char*, void*) {}
 
-// A function of a library SDL has already loaded, or null.
-void* LoadedFunction(const char* library_name, const char* function) {
-  void* library = dlopen(library_name, RTLD_LAZY | RTLD_NOLOAD);
-  if (library == nullptr) return nullptr;
-  void* symbol = dlsym(library, function);
-  dlclose(library);  // SDL still holds it
-  return symbol;
-}
-
-// ALSA prints a screenful about every missing card, FluidSynth a line about
-// every damaged piece; the one line we print says all a player needs.
-void QuietSoundLibraries() {
+// ALSA prints a screenful about every missing card; the one line we print
+// says all a player needs.
+void QuietAlsa() {
   using AlsaHandler = void (*)(const char*, int, const char*, int, const char*, ...);
   using SetAlsaHandler = int (*)(AlsaHandler);
-  if (void* set = LoadedFunction(kAlsaLibrary, "snd_lib_error_set_handler")) {
+  void* library = dlopen(kAlsaLibrary, RTLD_LAZY | RTLD_NOLOAD);
+  if (library == nullptr) return;
+  if (void* set = dlsym(library, "snd_lib_error_set_handler")) {
     reinterpret_cast<SetAlsaHandler>(set)(&IgnoreAlsaMessage);
   }
-  using FluidHandler = void (*)(int, const char*, void*);
-  using SetFluidHandler = FluidHandler (*)(int, FluidHandler, void*);
-  if (void* set = LoadedFunction(kFluidSynthLibrary, "fluid_set_log_function")) {
-    for (int level = 0; level < kFluidSynthLogLevels; ++level) {
-      reinterpret_cast<SetFluidHandler>(set)(level, &IgnoreFluidSynthMessage, nullptr);
-    }
-  }
+  dlclose(library);  // SDL still holds it
+}
+
+bool OpenOutput() {
+  // No format change allowed: the music is rendered for exactly this output.
+  output_open = Mix_OpenAudioDevice(kOutputRate, AUDIO_S16SYS, kOutputChannels, kBufferFrames,
+                                    nullptr, 0) == 0;
+  return output_open;
 }
 
 bool TryOpen(std::string& why, std::string& driver) {
@@ -52,8 +44,8 @@ bool TryOpen(std::string& why, std::string& driver) {
   }
   const char* current = SDL_GetCurrentAudioDriver();
   driver = current ? current : "";
-  QuietSoundLibraries();  // again, for an SDL that loads its drivers' libraries late
-  if (Mix_OpenAudio(kRate, AUDIO_S16SYS, kOutputChannels, kBufferFrames) != 0) {
+  QuietAlsa();  // again, for an SDL that loads its drivers' libraries late
+  if (!OpenOutput()) {
     why = Mix_GetError();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
@@ -80,7 +72,7 @@ std::string OpenSdlAudio() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // A damaged effect is not played at all rather than in part.
   SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "strict", SDL_HINT_DEFAULT);
-  QuietSoundLibraries();
+  QuietAlsa();
   std::string why;
   std::string first;
   if (TryOpen(why, first)) return {};
@@ -98,9 +90,16 @@ std::string OpenSdlAudio() {
   return why;
 }
 
-void CloseSdlAudio() {
+void SleepSdlOutput() {
+  if (!output_open) return;
   Mix_CloseAudio();
-  Mix_Quit();
+  output_open = false;
+}
+
+bool WakeSdlOutput() { return output_open || OpenOutput(); }
+
+void CloseSdlAudio() {
+  SleepSdlOutput();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
 }

@@ -2,130 +2,232 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <condition_variable>
 #include <cstdio>
+#include <deque>
 #include <map>
+#include <mutex>
+#include <optional>
+#include <thread>
 
-#include "platform/sdl/MidiCommand.h"
+#include "platform/sdl/MusicSynth.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SoundFiles.h"
-#include "sound/FileLookup.h"
 
 namespace quorvan {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
 constexpr int kEffectChannel = 0;
-constexpr int kPlayOnce = 0;  // Mix_PlayMusic: 0 plays once (SDL2_mixer 2.6).
-constexpr int kMusicVolume = MIX_MAX_VOLUME * 3 / 4;  // music sits under the effects
 constexpr std::size_t kLargestMidiFile = std::size_t{4} << 20;
 constexpr std::size_t kLargestEffectFile = std::size_t{32} << 20;
+// How often an open output is asked whether anything still sounds.
+constexpr auto kSilenceCheck = 250ms;
+// The soundfont loads at a lower priority, so that it does not hold up the
+// first window on a busy machine.
+constexpr int kLoaderNice = 10;
 
 // Only one device may own SDL's audio at a time.
-bool audio_in_use = false;
+std::atomic<bool> audio_in_use = false;
 
-class SilentSdlDevice final : public SoundDevice {
- public:
-  void SendMidiCommand(const std::string&) override {}
-  void PlaySoundFile(const std::string&, int) override {}
+struct Request {
+  enum class Kind { PlayPiece, StopPiece, PlayEffect, CutEffect, MusicLoaded, Quit };
+  Kind kind;
+  std::filesystem::path file;
 };
 
-class SdlSoundDevice final : public SoundDevice {
+extern "C" void RenderMusic(void* synth, Uint8* stream, int bytes) {
+  static_cast<MusicSynth*>(synth)->Render(reinterpret_cast<std::int16_t*>(stream), bytes / 4);
+}
+
+}  // namespace
+
+// Owns everything SDL and FluidSynth; only its own thread touches them.
+class SdlSoundDevice::Player {
  public:
-  explicit SdlSoundDevice(const std::filesystem::path& soundfont) {
-    audio_in_use = true;
-    Mix_AllocateChannels(1);
-    Mix_VolumeMusic(kMusicVolume);
-    if (const std::string why = MidiUnavailable(soundfont); !why.empty()) {
-      std::fprintf(stderr, "quorvan: music is off: %s\n", why.c_str());
-    } else {
-      music_on_ = true;
+  explicit Player(const SdlSoundOptions& options) : options_(options) {
+    if (audio_in_use.exchange(true)) {
+      std::fprintf(stderr, "quorvan: sound is off: the audio output is already in use\n");
+      return;
     }
+    thread_ = std::thread([this] { Run(); });
   }
 
-  ~SdlSoundDevice() override {
-    CloseMusic();
-    Mix_HaltChannel(-1);
-    for (auto& [path, chunk] : chunks_) Mix_FreeChunk(chunk);
-    CloseSdlAudio();
+  ~Player() {
+    if (!thread_.joinable()) return;
+    Post({Request::Kind::Quit, {}});
+    thread_.join();
     audio_in_use = false;
   }
 
-  SdlSoundDevice(const SdlSoundDevice&) = delete;
-  SdlSoundDevice& operator=(const SdlSoundDevice&) = delete;
+  Player(const Player&) = delete;
+  Player& operator=(const Player&) = delete;
 
-  void SendMidiCommand(const std::string& text) override {
-    const MidiCommand command = ParseMidiCommand(text);
-    switch (command.kind) {
-      case MidiCommand::Kind::Close:
-        CloseMusic();
-        break;
-      case MidiCommand::Kind::Open:
-        CloseMusic();
-        OpenMusic(command.path);
-        break;
-      case MidiCommand::Kind::Play:
-        PlayMusic();
-        break;
-      case MidiCommand::Kind::Ignored:
-        break;
+  void Post(Request request) {
+    if (!thread_.joinable()) return;
+    {
+      std::lock_guard lock(mutex_);
+      queue_.push_back(std::move(request));
+      ++posted_;
     }
+    wake_.notify_one();
   }
 
-  // Every call cuts the effect playing, even one whose file cannot be played:
-  // that is how the opening demo silences its jingle. There is no default
-  // sound to fall back on, so the "no default" flag changes nothing.
-  void PlaySoundFile(const std::string& name, int) override {
-    Mix_HaltChannel(kEffectChannel);
-    if (Mix_Chunk* chunk = Effect(name)) Mix_PlayChannel(kEffectChannel, chunk, 0);
+  void Settle() {
+    if (!thread_.joinable()) return;
+    std::unique_lock lock(mutex_);
+    settled_.wait(lock, [this] { return ready_ && handled_ == posted_; });
   }
 
  private:
-  static std::string MidiUnavailable(const std::filesystem::path& soundfont) {
-    if ((Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) == 0 || !Mix_HasMusicDecoder("MIDI")) {
-      return std::string("SDL2_mixer cannot play MIDI (") + Mix_GetError() + ")";
+  void Run() {
+    Start();
+    while (true) {
+      std::unique_lock lock(mutex_);
+      const auto pending = [this] { return !queue_.empty(); };
+      if (awake_) {
+        wake_.wait_for(lock, kSilenceCheck, pending);
+      } else {
+        wake_.wait(lock, pending);
+      }
+      if (!queue_.empty()) {
+        const Request request = std::move(queue_.front());
+        queue_.pop_front();
+        lock.unlock();
+        if (request.kind == Request::Kind::Quit) break;
+        if (request.kind == Request::Kind::MusicLoaded) {
+          MusicLoaded();
+          continue;
+        }
+        if (on_) Handle(request);
+        lock.lock();
+        ++handled_;
+        lock.unlock();
+        settled_.notify_all();
+      } else {
+        lock.unlock();
+      }
+      if (awake_) SleepWhenSilent();
     }
-    if (soundfont.empty()) {
-      return "no General MIDI soundfont found (install timgm6mb-soundfont)";
-    }
-    // Set here so that SDL_SOUNDFONTS from the environment cannot point the
-    // synthesizer at a file we have not checked.
-    Mix_SetSoundFonts(soundfont.c_str());
-    return {};
+    Finish();
   }
 
-  void OpenMusic(const std::string& path) {
-    if (!music_on_) return;
-    music_bytes_ = ReadSmallFile(path, kLargestMidiFile);
-    if (!IsWholeMidiFile(music_bytes_)) {
-      music_bytes_.clear();
+  // Effects may sound at once; the soundfont loads beside them.
+  void Start() {
+    if (const std::string why = OpenSdlAudio(); !why.empty()) {
+      std::fprintf(stderr, "quorvan: sound is off: no audio device (%s)\n", why.c_str());
+      Ready();
       return;
     }
-    SDL_RWops* source =
-        SDL_RWFromConstMem(music_bytes_.data(), static_cast<int>(music_bytes_.size()));
-    if (source != nullptr) music_ = Mix_LoadMUSType_RW(source, MUS_MID, SDL_TRUE);
-    if (music_ == nullptr) music_bytes_.clear();
-  }
-
-  // Plays the open piece once; a second "play" neither restarts nor repeats it.
-  void PlayMusic() {
-    if (music_ == nullptr || music_played_) return;
-    music_played_ = true;
-    Mix_PlayMusic(music_, kPlayOnce);
-  }
-
-  void CloseMusic() {
-    if (music_ != nullptr) {
-      Mix_HaltMusic();
-      Mix_FreeMusic(music_);
-      music_ = nullptr;
+    on_ = true;
+    AfterWaking();
+    const auto soundfont = FirstExistingFile(options_.soundfonts);
+    if (soundfont.empty()) {
+      std::fprintf(stderr,
+                   "quorvan: music is off: no General MIDI soundfont found "
+                   "(install timgm6mb-soundfont)\n");
+      Ready();
+      return;
     }
-    music_bytes_.clear();
-    music_played_ = false;
+    musicLoading_ = true;
+    loader_ = std::thread([this, soundfont] { LoadMusic(soundfont); });
   }
 
-  Mix_Chunk* Effect(const std::string& name) {
-    const auto path = FindGameFile(name);
-    if (path.empty()) return nullptr;
+  // On the loader's thread, which gives way to the game's.
+  void LoadMusic(const std::filesystem::path& soundfont) {
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kLoaderNice);
+    std::string why;
+    auto music = MusicSynth::Load(soundfont, kOutputRate, why);
+    if (music == nullptr) std::fprintf(stderr, "quorvan: music is off: %s\n", why.c_str());
+    {
+      std::lock_guard lock(mutex_);
+      loadedMusic_ = std::move(music);
+      queue_.push_back({Request::Kind::MusicLoaded, {}});
+    }
+    wake_.notify_one();
+  }
+
+  void MusicLoaded() {
+    if (loader_.joinable()) loader_.join();
+    {
+      std::lock_guard lock(mutex_);
+      music_ = std::move(loadedMusic_);
+    }
+    musicLoading_ = false;
+    if (music_ != nullptr && awake_) Mix_HookMusic(&RenderMusic, music_.get());
+    if (waitingPiece_) PlayPiece(*waitingPiece_);
+    waitingPiece_.reset();
+    Ready();
+  }
+
+  void Ready() {
+    {
+      std::lock_guard lock(mutex_);
+      ready_ = true;
+    }
+    settled_.notify_all();
+  }
+
+  void Finish() {
+    if (loader_.joinable()) loader_.join();
+    if (!on_) return;
+    if (awake_) {
+      Mix_HookMusic(nullptr, nullptr);
+      Mix_HaltChannel(-1);
+    }
+    for (auto& [path, chunk] : chunks_) Mix_FreeChunk(chunk);
+    chunks_.clear();
+    music_.reset();
+    CloseSdlAudio();
+  }
+
+  void Handle(const Request& request) {
+    switch (request.kind) {
+      case Request::Kind::PlayPiece:
+        PlayPiece(request.file);
+        break;
+      case Request::Kind::StopPiece:
+        waitingPiece_.reset();
+        if (music_) music_->Stop();
+        break;
+      case Request::Kind::PlayEffect:
+        PlayEffect(request.file);
+        break;
+      case Request::Kind::CutEffect:
+        if (awake_) Mix_HaltChannel(kEffectChannel);
+        break;
+      case Request::Kind::MusicLoaded:
+      case Request::Kind::Quit:
+        break;
+    }
+  }
+
+  void PlayPiece(const std::filesystem::path& file) {
+    if (musicLoading_) waitingPiece_ = file;
+    if (!music_) return;
+    Bytes piece = ReadSmallFile(file, kLargestMidiFile);
+    if (!IsWholeMidiFile(piece) || !Wake()) {
+      music_->Stop();
+      return;
+    }
+    music_->Play(std::move(piece));
+    musicToRelease_ = true;
+  }
+
+  // Every effect cuts the one playing, even one whose file cannot be played.
+  void PlayEffect(const std::filesystem::path& file) {
+    if (awake_) Mix_HaltChannel(kEffectChannel);
+    if (file.empty() || !Wake()) return;
+    if (Mix_Chunk* chunk = Effect(file)) Mix_PlayChannel(kEffectChannel, chunk, 0);
+  }
+
+  Mix_Chunk* Effect(const std::filesystem::path& path) {
     const std::string key = path.string();
     if (const auto cached = chunks_.find(key); cached != chunks_.end()) return cached->second;
     const Bytes data = ReadSmallFile(path, kLargestEffectFile);
@@ -136,32 +238,86 @@ class SdlSoundDevice final : public SoundDevice {
     return chunk;
   }
 
-  bool music_on_ = false;
-  Mix_Music* music_ = nullptr;
-  Bytes music_bytes_;  // The piece reads from here while it is open.
-  bool music_played_ = false;
+  bool Wake() {
+    quietSince_ = Clock::now();
+    if (awake_) return true;
+    if (!WakeSdlOutput()) return false;
+    AfterWaking();
+    if (music_) Mix_HookMusic(&RenderMusic, music_.get());
+    return true;
+  }
+
+  void AfterWaking() {
+    awake_ = true;
+    quietSince_ = Clock::now();
+    Mix_AllocateChannels(1);
+  }
+
+  // The output closes once nothing has sounded for a while; a finished
+  // piece gives its memory back as soon as it is found silent.
+  void SleepWhenSilent() {
+    const bool music = music_ && music_->Sounding();
+    if (music || Mix_Playing(kEffectChannel) != 0) {
+      quietSince_ = Clock::now();
+      return;
+    }
+    if (musicToRelease_) {
+      music_->Release();
+      musicToRelease_ = false;
+    }
+    if (Clock::now() - quietSince_ < options_.sleepAfter) return;
+    Mix_HookMusic(nullptr, nullptr);
+    SleepSdlOutput();
+    awake_ = false;
+  }
+
+  const SdlSoundOptions options_;
+  std::thread thread_;
+
+  // Shared with the game's thread.
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::condition_variable settled_;
+  std::deque<Request> queue_;
+  std::uint64_t posted_ = 0;
+  std::uint64_t handled_ = 0;
+  bool ready_ = false;  // the output is open and the soundfont loaded, or they failed
+  std::unique_ptr<MusicSynth> loadedMusic_;  // handed over by the loader
+
+  // The player's thread's own.
+  bool on_ = false;     // the audio output could be opened
+  bool awake_ = false;  // the output is open
+  Clock::time_point quietSince_;
+  std::thread loader_;
+  bool musicLoading_ = false;
+  std::optional<std::filesystem::path> waitingPiece_;  // asked for while loading
+  std::unique_ptr<MusicSynth> music_;
+  bool musicToRelease_ = false;
   std::map<std::string, Mix_Chunk*> chunks_;
 };
-
-}  // namespace
 
 std::vector<std::filesystem::path> StandardSoundFonts() {
   return {"/usr/share/sounds/sf3/default-GM.sf3", "/usr/share/sounds/sf2/default-GM.sf2",
           "/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2"};
 }
 
-std::unique_ptr<SoundDevice> OpenSdlSoundDevice() { return OpenSdlSoundDevice({}); }
+SdlSoundDevice::SdlSoundDevice(const SdlSoundOptions& options)
+    : player_(std::make_unique<Player>(options)) {}
 
-std::unique_ptr<SoundDevice> OpenSdlSoundDevice(const SdlSoundOptions& options) {
-  if (audio_in_use) {
-    std::fprintf(stderr, "quorvan: sound is off: the audio output is already in use\n");
-    return std::make_unique<SilentSdlDevice>();
-  }
-  if (const std::string why = OpenSdlAudio(); !why.empty()) {
-    std::fprintf(stderr, "quorvan: sound is off: no audio device (%s)\n", why.c_str());
-    return std::make_unique<SilentSdlDevice>();
-  }
-  return std::make_unique<SdlSoundDevice>(FirstExistingFile(options.soundfonts));
+SdlSoundDevice::~SdlSoundDevice() = default;
+
+void SdlSoundDevice::PlayPiece(const std::filesystem::path& file) {
+  player_->Post({Request::Kind::PlayPiece, file});
 }
+
+void SdlSoundDevice::StopPiece() { player_->Post({Request::Kind::StopPiece, {}}); }
+
+void SdlSoundDevice::PlayEffect(const std::filesystem::path& file) {
+  player_->Post({Request::Kind::PlayEffect, file});
+}
+
+void SdlSoundDevice::CutEffect() { player_->Post({Request::Kind::CutEffect, {}}); }
+
+void SdlSoundDevice::Settle() { player_->Settle(); }
 
 }  // namespace quorvan

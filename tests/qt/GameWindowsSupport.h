@@ -20,7 +20,7 @@
 #include "screens/SetupWindow.h"
 #include "screens/StatusPanel.h"
 #include "sound/FileLookup.h"
-#include "sound/SoundDevice.h"
+#include "sound/SoundListener.h"
 
 namespace quorvan::test {
 
@@ -36,7 +36,7 @@ class GameWindowsTest : public ::testing::Test {
     G = GameState{};
     Window::ForgetAll();
     InstallToolkit(&tk);
-    InstallSoundDevice(&sound_);
+    InstallSoundListener(&sound_);
     SetAssetFolder(QUORVAN_SOURCE_ASSETS);
   }
 
@@ -44,7 +44,7 @@ class GameWindowsTest : public ::testing::Test {
     for (Window* w : AllGameWindows()) w->Unload();
     Window::ForgetAll();
     InstallToolkit(nullptr);
-    InstallSoundDevice(nullptr);
+    InstallSoundListener(nullptr);
     SetAssetFolder(savedAssets_);
   }
 

@@ -1,38 +1,11 @@
-// The player's own reading of command texts and sound files.
+// The player's own reading of the sound files it is handed.
 #include <gtest/gtest.h>
 
-#include "platform/sdl/MidiCommand.h"
 #include "platform/sdl/SoundFiles.h"
 #include "tests/sound/SoundTestFiles.h"
 
 namespace quorvan {
 namespace {
-
-using Kind = MidiCommand::Kind;
-
-TEST(MidiCommandText, TheThreeCommandsAreRead) {
-  EXPECT_EQ(ParseMidiCommand("play Midi").kind, Kind::Play);
-  EXPECT_EQ(ParseMidiCommand("close Midi").kind, Kind::Close);
-  const MidiCommand open = ParseMidiCommand("open \"/a b/Quor1.mid\" type sequencer alias Midi");
-  EXPECT_EQ(open.kind, Kind::Open);
-  EXPECT_EQ(open.path, "/a b/Quor1.mid");
-}
-
-TEST(MidiCommandText, KeywordsIgnoreCaseAndExtraBlanks) {
-  EXPECT_EQ(ParseMidiCommand("PLAY midi").kind, Kind::Play);
-  EXPECT_EQ(ParseMidiCommand("  Close   MIDI ").kind, Kind::Close);
-  EXPECT_EQ(ParseMidiCommand("OPEN \"x.mid\"  Type Sequencer Alias midi").path, "x.mid");
-}
-
-TEST(MidiCommandText, AnythingElseIsIgnored) {
-  for (const char* text :
-       {"", "play", "play Music", "stop Midi", "close Midi now",
-        "open \"x.mid type sequencer alias Midi",  // unclosed quote
-        "open \"\" type sequencer alias Midi", "open \"x.mid\" type waveaudio alias Midi",
-        "open \"x.mid\" type sequencer alias Other"}) {
-    EXPECT_EQ(ParseMidiCommand(text).kind, Kind::Ignored) << text;
-  }
-}
 
 class MidiFileShape : public ::testing::Test {
  protected:

@@ -1,0 +1,162 @@
+#include "platform/sdl/MusicSynth.h"
+
+#include <fluidsynth.h>
+#include <malloc.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvan {
+namespace {
+
+constexpr int kBlockFrames = 512;
+// Our pieces never hold more than a dozen notes; a few layers each.
+constexpr int kPolyphony = 64;
+// Music sits under the effects: about three quarters of their level.
+constexpr double kGain = 0.45;
+constexpr int kFluidLogLevels = LAST_LOG_LEVEL;
+
+// FluidSynth has a word for every damaged piece; the game says nothing.
+extern "C" void IgnoreFluidMessage(int, const char*, void*) {}
+
+void QuietFluidSynth() {
+  for (int level = 0; level < kFluidLogLevels; ++level) {
+    fluid_set_log_function(level, &IgnoreFluidMessage, nullptr);
+  }
+}
+
+std::int16_t Sample(float value) {
+  const float scaled = std::clamp(value * 32767.0f, -32768.0f, 32767.0f);
+  return static_cast<std::int16_t>(std::lrint(scaled));
+}
+
+}  // namespace
+
+struct MusicSynth::Fluid {
+  fluid_settings_t* settings = nullptr;
+  fluid_synth_t* synth = nullptr;
+  fluid_player_t* player = nullptr;
+
+  ~Fluid() {
+    if (player) delete_fluid_player(player);
+    if (synth) delete_fluid_synth(synth);
+    if (settings) delete_fluid_settings(settings);
+  }
+};
+
+std::unique_ptr<MusicSynth> MusicSynth::Load(const std::filesystem::path& soundfont, int outputRate,
+                                             std::string& why) {
+  QuietFluidSynth();
+  auto fluid = std::make_unique<Fluid>();
+  fluid->settings = new_fluid_settings();
+  if (fluid->settings == nullptr) {
+    why = "FluidSynth cannot start";
+    return nullptr;
+  }
+  fluid_settings_setnum(fluid->settings, "synth.sample-rate", outputRate / 2.0);
+  fluid_settings_setint(fluid->settings, "synth.reverb.active", 0);
+  fluid_settings_setint(fluid->settings, "synth.chorus.active", 0);
+  fluid_settings_setint(fluid->settings, "synth.polyphony", kPolyphony);
+  fluid_settings_setnum(fluid->settings, "synth.gain", kGain);
+  // Only the instruments a piece plays are read from the soundfont.
+  fluid_settings_setint(fluid->settings, "synth.dynamic-sample-loading", 1);
+  fluid->synth = new_fluid_synth(fluid->settings);
+  if (fluid->synth == nullptr) {
+    why = "FluidSynth cannot start";
+    return nullptr;
+  }
+  if (fluid_synth_sfload(fluid->synth, soundfont.c_str(), 1) == FLUID_FAILED) {
+    why = "the soundfont " + soundfont.string() + " cannot be read";
+    return nullptr;
+  }
+  return std::unique_ptr<MusicSynth>(new MusicSynth(std::move(fluid)));
+}
+
+MusicSynth::MusicSynth(std::unique_ptr<Fluid> fluid)
+    : fluid_(std::move(fluid)), left_(kBlockFrames), right_(kBlockFrames) {}
+
+MusicSynth::~MusicSynth() = default;
+
+void MusicSynth::Play(Bytes piece) {
+  Stop();
+  if (!IsWholeMidiFile(piece)) return;
+  std::lock_guard lock(mutex_);
+  piece_ = std::move(piece);
+  fluid_->player = new_fluid_player(fluid_->synth);
+  if (fluid_->player == nullptr) return;
+  if (fluid_player_add_mem(fluid_->player, piece_.data(), piece_.size()) != FLUID_OK ||
+      fluid_player_play(fluid_->player) != FLUID_OK) {
+    delete_fluid_player(fluid_->player);
+    fluid_->player = nullptr;
+    return;
+  }
+  playing_ = true;
+}
+
+void MusicSynth::Stop() {
+  std::lock_guard lock(mutex_);
+  if (fluid_->player != nullptr) {
+    fluid_player_stop(fluid_->player);
+    delete_fluid_player(fluid_->player);
+    fluid_->player = nullptr;
+  }
+  fluid_synth_all_sounds_off(fluid_->synth, -1);
+  playing_ = false;
+  piece_ = Bytes();
+  lastLeft_ = lastRight_ = 0.0f;
+  secondFrameDue_ = false;
+}
+
+bool MusicSynth::Sounding() const { return playing_; }
+
+void MusicSynth::Release() {
+  Stop();
+  {
+    std::lock_guard lock(mutex_);
+    // Back to the starting instruments, so the samples of the piece's own
+    // are let go.
+    fluid_synth_system_reset(fluid_->synth);
+  }
+  malloc_trim(0);
+}
+
+void MusicSynth::Render(std::int16_t* stream, int frames) {
+  std::lock_guard lock(mutex_);
+  if (!playing_) {
+    std::fill(stream, stream + 2 * frames, std::int16_t{0});
+    return;
+  }
+  int out = 0;
+  auto put = [&](float left, float right) {
+    stream[2 * out] = Sample(left);
+    stream[2 * out + 1] = Sample(right);
+    ++out;
+  };
+  if (secondFrameDue_) {
+    put(lastLeft_, lastRight_);
+    secondFrameDue_ = false;
+  }
+  while (out < frames) {
+    const int half = std::min((frames - out + 1) / 2, kBlockFrames);
+    fluid_synth_write_float(fluid_->synth, half, left_.data(), 0, 1, right_.data(), 0, 1);
+    // Each frame at half rate gives two: the midpoint from the frame before,
+    // then the frame itself.
+    for (int i = 0; i < half; ++i) {
+      const float left = left_[static_cast<std::size_t>(i)];
+      const float right = right_[static_cast<std::size_t>(i)];
+      put((lastLeft_ + left) * 0.5f, (lastRight_ + right) * 0.5f);
+      lastLeft_ = left;
+      lastRight_ = right;
+      if (out < frames) {
+        put(left, right);
+      } else {
+        secondFrameDue_ = true;
+      }
+    }
+  }
+  const bool done =
+      fluid_->player == nullptr || fluid_player_get_status(fluid_->player) == FLUID_PLAYER_DONE;
+  if (done && fluid_synth_get_active_voice_count(fluid_->synth) == 0) playing_ = false;
+}
+
+}  // namespace quorvan

@@ -1,0 +1,57 @@
+// The game's music: Standard MIDI Files played by FluidSynth from one
+// soundfont loaded once and kept, rendered at half the output rate without
+// reverb or chorus (our short pieces do not need them, and they were most of
+// the cost), and doubled to the output rate as it is mixed under the effects.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/sdl/SoundFiles.h"
+
+namespace quorvan {
+
+class MusicSynth {
+ public:
+  // Loads `soundfont`; on failure returns null and says why in `why`.
+  static std::unique_ptr<MusicSynth> Load(const std::filesystem::path& soundfont, int outputRate,
+                                          std::string& why);
+  ~MusicSynth();
+  MusicSynth(const MusicSynth&) = delete;
+  MusicSynth& operator=(const MusicSynth&) = delete;
+
+  // Plays the whole Standard MIDI File in `piece` once from its beginning,
+  // cutting the piece before; anything else is silence.
+  void Play(Bytes piece);
+  // Silences the piece and lets go of what it held.
+  void Stop();
+  // True from Play until the piece and its last notes have died away.
+  bool Sounding() const;
+  // Called once a piece has died away: gives its memory back.
+  void Release();
+
+  // From the audio thread: writes `frames` stereo frames of music, 16-bit at
+  // the output rate, into `stream`, replacing what is there.
+  void Render(std::int16_t* stream, int frames);
+
+ private:
+  struct Fluid;
+  explicit MusicSynth(std::unique_ptr<Fluid> fluid);
+  void RenderHalfRate(int frames);
+
+  std::unique_ptr<Fluid> fluid_;
+  mutable std::mutex mutex_;  // between the audio thread and the player's own
+  Bytes piece_;               // FluidSynth reads the piece from here
+  std::atomic<bool> playing_ = false;
+  // One block rendered at half rate, and the last frame of the block before.
+  std::vector<float> left_, right_;
+  float lastLeft_ = 0.0f, lastRight_ = 0.0f;
+  bool secondFrameDue_ = false;  // the last half-rate frame still owes its own output frame
+};
+
+}  // namespace quorvan
