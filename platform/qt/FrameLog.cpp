@@ -22,4 +22,14 @@ void FrameLog::FrameEnded() {
   std::fflush(file_);
 }
 
+void FrameLog::StageEnded() {
+  std::fputs("stage end\n", file_);
+  std::fflush(file_);
+}
+
+void FrameLog::WaitStarted(int) {
+  std::fputs("pause\n", file_);
+  std::fflush(file_);
+}
+
 }  // namespace quorvan

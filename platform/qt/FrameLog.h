@@ -1,6 +1,7 @@
 // When QUORVAN_FRAME_LOG names a file, the game writes the monotonic time of
-// every frame's end to it, in microseconds, one a line: the record that the
-// frame-timing bench reads.
+// every frame's end to it, in microseconds, one a line, and a line "pause"
+// or "stage end" where the game itself holds the next frame back: the record
+// that the frame-timing bench reads.
 #pragma once
 
 #include <cstdio>
@@ -20,6 +21,8 @@ class FrameLog final : public GameObserver {
 
  private:
   void FrameEnded() override;
+  void StageEnded() override;
+  void WaitStarted(int ms) override;
   std::FILE* file_ = nullptr;
 };
 

@@ -1,7 +1,6 @@
 #include "platform/qt/QtFonts.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <cmath>
 
 namespace quorvan {
@@ -10,11 +9,6 @@ namespace {
 constexpr double DesignDpi = 96.0;
 constexpr double PointsPerInch = 72.0;
 
-QString Serif() {
-  const QString liberation = QStringLiteral("Liberation Serif");
-  return QFontDatabase::hasFamily(liberation) ? liberation : QStringLiteral("DejaVu Serif");
-}
-
 }  // namespace
 
 void InstallGameFonts() {
@@ -22,7 +16,11 @@ void InstallGameFonts() {
   QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
   QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
   QFont::insertSubstitution(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
-  QFont::insertSubstitution(QStringLiteral("Times New Roman"), Serif());
+  // Qt takes the first of these that is installed when the font is first
+  // used; asking now would read every font on the system before the first
+  // window.
+  QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                             {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
 }
 
 int FontPixels(double points) {
