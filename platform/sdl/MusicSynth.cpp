@@ -4,16 +4,23 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <numbers>
 
 namespace quorvan {
 namespace {
 
 constexpr int kBlockFrames = 512;
+// The doubling filter: a half-band low-pass, each new sample the weighted
+// sum of this many neighbours on either side. Without it the music's upper
+// harmonics would come back mirrored above 11 kHz.
+constexpr int kHalfTaps = 12;
+constexpr int kHistory = 2 * kHalfTaps - 1;
 // Our pieces never hold more than a dozen notes; a few layers each.
 constexpr int kPolyphony = 64;
 // Music sits under the effects: about three quarters of their level.
-constexpr double kGain = 0.45;
+constexpr double kGain = 0.93;
 constexpr int kFluidLogLevels = LAST_LOG_LEVEL;
 
 // FluidSynth has a word for every damaged piece; the game says nothing.
@@ -23,6 +30,40 @@ void QuietFluidSynth() {
   for (int level = 0; level < kFluidLogLevels; ++level) {
     fluid_set_log_function(level, &IgnoreFluidMessage, nullptr);
   }
+}
+
+// Weights of the neighbours 1, 3, 5 … output samples away: a sinc under a
+// Blackman window, summing to one.
+std::array<float, kHalfTaps> HalfBandWeights() {
+  std::array<double, kHalfTaps> weights{};
+  double sum = 0.0;
+  for (int j = 0; j < kHalfTaps; ++j) {
+    const double n = 2.0 * j + 1.0;
+    const double x = std::numbers::pi * n / (2.0 * kHalfTaps);
+    const double window = 0.42 + 0.5 * std::cos(x) + 0.08 * std::cos(2.0 * x);
+    const double sign = j % 2 == 0 ? 1.0 : -1.0;
+    weights[static_cast<std::size_t>(j)] = sign * 2.0 / (std::numbers::pi * n) * window;
+    sum += 2.0 * weights[static_cast<std::size_t>(j)];
+  }
+  std::array<float, kHalfTaps> normalised{};
+  for (int j = 0; j < kHalfTaps; ++j) {
+    normalised[static_cast<std::size_t>(j)] =
+        static_cast<float>(weights[static_cast<std::size_t>(j)] / sum);
+  }
+  return normalised;
+}
+
+const std::array<float, kHalfTaps> kWeights = HalfBandWeights();
+
+// The sample halfway between history[at] and history[at + 1].
+float Midway(const std::vector<float>& history, int at) {
+  float value = 0.0f;
+  for (int j = 0; j < kHalfTaps; ++j) {
+    value +=
+        kWeights[static_cast<std::size_t>(j)] *
+        (history[static_cast<std::size_t>(at - j)] + history[static_cast<std::size_t>(at + 1 + j)]);
+  }
+  return value;
 }
 
 std::int16_t Sample(float value) {
@@ -73,7 +114,7 @@ std::unique_ptr<MusicSynth> MusicSynth::Load(const std::filesystem::path& soundf
 }
 
 MusicSynth::MusicSynth(std::unique_ptr<Fluid> fluid)
-    : fluid_(std::move(fluid)), left_(kBlockFrames), right_(kBlockFrames) {}
+    : fluid_(std::move(fluid)), left_(kHistory + kBlockFrames), right_(kHistory + kBlockFrames) {}
 
 MusicSynth::~MusicSynth() = default;
 
@@ -103,7 +144,8 @@ void MusicSynth::Stop() {
   fluid_synth_all_sounds_off(fluid_->synth, -1);
   playing_ = false;
   piece_ = Bytes();
-  lastLeft_ = lastRight_ = 0.0f;
+  std::fill(left_.begin(), left_.end(), 0.0f);
+  std::fill(right_.begin(), right_.end(), 0.0f);
   secondFrameDue_ = false;
 }
 
@@ -133,26 +175,29 @@ void MusicSynth::Render(std::int16_t* stream, int frames) {
     ++out;
   };
   if (secondFrameDue_) {
-    put(lastLeft_, lastRight_);
+    put(dueLeft_, dueRight_);
     secondFrameDue_ = false;
   }
   while (out < frames) {
     const int half = std::min((frames - out + 1) / 2, kBlockFrames);
-    fluid_synth_write_float(fluid_->synth, half, left_.data(), 0, 1, right_.data(), 0, 1);
-    // Each frame at half rate gives two: the midpoint from the frame before,
-    // then the frame itself.
-    for (int i = 0; i < half; ++i) {
-      const float left = left_[static_cast<std::size_t>(i)];
-      const float right = right_[static_cast<std::size_t>(i)];
-      put((lastLeft_ + left) * 0.5f, (lastRight_ + right) * 0.5f);
-      lastLeft_ = left;
-      lastRight_ = right;
+    fluid_synth_write_float(fluid_->synth, half, left_.data() + kHistory, 0, 1,
+                            right_.data() + kHistory, 0, 1);
+    // Each frame at half rate gives two: itself, then the one midway to the
+    // next, which the filter reads kHalfTaps frames ahead.
+    for (int i = kHalfTaps - 1; i < kHalfTaps - 1 + half; ++i) {
+      put(left_[static_cast<std::size_t>(i)], right_[static_cast<std::size_t>(i)]);
+      const float left = Midway(left_, i);
+      const float right = Midway(right_, i);
       if (out < frames) {
         put(left, right);
       } else {
+        dueLeft_ = left;
+        dueRight_ = right;
         secondFrameDue_ = true;
       }
     }
+    std::copy_n(left_.begin() + half, kHistory, left_.begin());
+    std::copy_n(right_.begin() + half, kHistory, right_.begin());
   }
   const bool done =
       fluid_->player == nullptr || fluid_player_get_status(fluid_->player) == FLUID_PLAYER_DONE;

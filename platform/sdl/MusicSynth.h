@@ -42,16 +42,16 @@ class MusicSynth {
  private:
   struct Fluid;
   explicit MusicSynth(std::unique_ptr<Fluid> fluid);
-  void RenderHalfRate(int frames);
 
   std::unique_ptr<Fluid> fluid_;
   mutable std::mutex mutex_;  // between the audio thread and the player's own
   Bytes piece_;               // FluidSynth reads the piece from here
   std::atomic<bool> playing_ = false;
-  // One block rendered at half rate, and the last frame of the block before.
+  // A block rendered at half rate, behind the end of the block before,
+  // which the doubling filter still reads.
   std::vector<float> left_, right_;
-  float lastLeft_ = 0.0f, lastRight_ = 0.0f;
-  bool secondFrameDue_ = false;  // the last half-rate frame still owes its own output frame
+  bool secondFrameDue_ = false;  // the last output pair was cut by the buffer's end
+  float dueLeft_ = 0.0f, dueRight_ = 0.0f;
 };
 
 }  // namespace quorvan
