@@ -66,6 +66,14 @@ float Midway(const std::vector<float>& history, int at) {
   return value;
 }
 
+// No instrument on any channel, so that no sample stays in memory; the next
+// piece chooses its own, which FluidSynth then reads from the soundfont.
+void UnloadInstruments(fluid_synth_t* synth) {
+  for (int channel = 0; channel < fluid_synth_count_midi_channels(synth); ++channel) {
+    fluid_synth_unset_program(synth, channel);
+  }
+}
+
 std::int16_t Sample(float value) {
   const float scaled = std::clamp(value * 32767.0f, -32768.0f, 32767.0f);
   return static_cast<std::int16_t>(std::lrint(scaled));
@@ -110,6 +118,8 @@ std::unique_ptr<MusicSynth> MusicSynth::Load(const std::filesystem::path& soundf
     why = "the soundfont " + soundfont.string() + " cannot be read";
     return nullptr;
   }
+  UnloadInstruments(fluid->synth);
+  malloc_trim(0);
   return std::unique_ptr<MusicSynth>(new MusicSynth(std::move(fluid)));
 }
 
@@ -155,11 +165,16 @@ void MusicSynth::Release() {
   Stop();
   {
     std::lock_guard lock(mutex_);
-    // Back to the starting instruments, so the samples of the piece's own
-    // are let go.
-    fluid_synth_system_reset(fluid_->synth);
+    UnloadInstruments(fluid_->synth);
   }
   malloc_trim(0);
+}
+
+bool MusicSynth::PieceOver() const {
+  fluid_player_t* player = fluid_->player;
+  if (player == nullptr || fluid_player_get_status(player) == FLUID_PLAYER_DONE) return true;
+  const int total = fluid_player_get_total_ticks(player);
+  return total > 0 && fluid_player_get_current_tick(player) >= total;
 }
 
 void MusicSynth::Render(std::int16_t* stream, int frames) {
@@ -169,9 +184,11 @@ void MusicSynth::Render(std::int16_t* stream, int frames) {
     return;
   }
   int out = 0;
+  bool heard = false;
   auto put = [&](float left, float right) {
     stream[2 * out] = Sample(left);
     stream[2 * out + 1] = Sample(right);
+    heard = heard || stream[2 * out] != 0 || stream[2 * out + 1] != 0;
     ++out;
   };
   if (secondFrameDue_) {
@@ -199,9 +216,13 @@ void MusicSynth::Render(std::int16_t* stream, int frames) {
     std::copy_n(left_.begin() + half, kHistory, left_.begin());
     std::copy_n(right_.begin() + half, kHistory, right_.begin());
   }
-  const bool done =
-      fluid_->player == nullptr || fluid_player_get_status(fluid_->player) == FLUID_PLAYER_DONE;
-  if (done && fluid_synth_get_active_voice_count(fluid_->synth) == 0) playing_ = false;
+  // A piece has died away once all its events are played and its last
+  // notes no longer reach the output. FluidSynth itself says so only seconds
+  // later, and may keep inaudible tails of notes longer still.
+  if (PieceOver() && (!heard || fluid_synth_get_active_voice_count(fluid_->synth) == 0)) {
+    fluid_synth_all_sounds_off(fluid_->synth, -1);
+    playing_ = false;
+  }
 }
 
 }  // namespace quorvan

@@ -42,6 +42,7 @@ class MusicSynth {
  private:
   struct Fluid;
   explicit MusicSynth(std::unique_ptr<Fluid> fluid);
+  bool PieceOver() const;
 
   std::unique_ptr<Fluid> fluid_;
   mutable std::mutex mutex_;  // between the audio thread and the player's own

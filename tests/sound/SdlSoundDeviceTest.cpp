@@ -251,28 +251,50 @@ TEST_F(SdlPlayer, OnlyOneDeviceOwnsTheOutputAtATime) {
   EXPECT_GT(Peak(Rendered()), kAudible);
 }
 
-// The output closes while nothing sounds; SDL's disk driver starts its file
-// afresh when it opens again, so the file holds only the second effect, from
-// its very first sample to its last.
-TEST_F(SdlPlayer, TheOutputSleepsWhileSilentAndWakesForTheWholeNextEffect) {
+// A piece asked for while the soundfont loads, and stopped before it is
+// ready, is never heard.
+TEST_F(SdlPlayer, APieceStoppedWhileTheSoundfontLoadsIsNeverHeard) {
+  Open({}, false);
+  PlayMusic("Quor6.mid");
+  StopMusic();
+  device_->Settle();
+  std::this_thread::sleep_for(600ms);
+  EXPECT_LE(Peak(Rendered()), kSilence);
+}
+
+// The output closes once nothing sounds, after an effect or a piece alike;
+// SDL's disk driver starts its file afresh when it opens again, so the file
+// holds only the effect that woke it, from its very first sample to its last.
+class SdlPlayerSleep : public SdlPlayer, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SdlPlayerSleep, TheOutputSleepsWhileSilentAndWakesForTheWholeNextEffect) {
   constexpr double kToneSeconds = 0.3;
   soundtest::WriteToneWav(folder_.path() / "First.wav", 0.1, 440.0);
+  soundtest::WriteOneNoteMidi(folder_.path() / "First.mid", 0.1);
   soundtest::WriteToneWav(folder_.path() / "Second.wav", kToneSeconds, 660.0);
   soundtest::InFolder in(folder_.path());
   Open(SdlSoundOptions{.sleepAfter = 100ms});
-  PlaySoundEffect("First.wav");
-  std::this_thread::sleep_for(1200ms);
+  const std::string first = GetParam();
+  if (first.ends_with(".mid")) {
+    PlayMusic(first);
+  } else {
+    PlaySoundEffect(first);
+  }
+  std::this_thread::sleep_for(2000ms);
   PlaySoundEffect("Second.wav");
   std::this_thread::sleep_for(600ms);
   const auto samples = Rendered();
   EXPECT_LT(samples.size(), std::size_t{kRate * kChannels}) << "the output slept";
   const auto loud = [](std::int16_t s) { return std::abs(int{s}) > kSilence; };
-  const auto first = std::find_if(samples.begin(), samples.end(), loud);
-  const auto last = std::find_if(samples.rbegin(), samples.rend(), loud).base();
-  ASSERT_LT(first, last);
-  EXPECT_LT(first - samples.begin(), 2 * kChannels * 2048) << "within the first buffer";
-  EXPECT_NEAR(static_cast<double>(last - first) / (kRate * kChannels), kToneSeconds, 0.002);
+  const auto start = std::find_if(samples.begin(), samples.end(), loud);
+  const auto end = std::find_if(samples.rbegin(), samples.rend(), loud).base();
+  ASSERT_LT(start, end);
+  EXPECT_LT(start - samples.begin(), 2 * kChannels * 2048) << "within the first buffer";
+  EXPECT_NEAR(static_cast<double>(end - start) / (kRate * kChannels), kToneSeconds, 0.002);
 }
+
+INSTANTIATE_TEST_SUITE_P(AfterAnEffectOrAPiece, SdlPlayerSleep,
+                         ::testing::Values("First.wav", "First.mid"));
 
 }  // namespace
 }  // namespace quorvan
