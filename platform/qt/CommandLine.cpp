@@ -14,7 +14,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
       line.action = CommandLine::Action::Version;
     } else {
       line.action = CommandLine::Action::Refuse;
-      line.refusal = "unknown option '" + std::string(arg) + "'";
+      line.refusal = (arg.starts_with('-') ? "unknown option '" : "unexpected argument '") +
+                     std::string(arg) + "'";
       return line;
     }
   }
@@ -22,7 +23,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
 }
 
 const char* UsageText() {
-  return "Usage: quorvan [OPTION]\n"
+  return "Usage: quorvan [OPTION]...\n"
          "A small arcade shooter: move along the bottom of the playfield, shoot the\n"
          "eight wandering enemies, catch Wing items and clear seven stages.\n"
          "\n"
@@ -35,7 +36,10 @@ const char* UsageText() {
          "  Space, Ctrl    fire\n"
          "  click          with the Slant Wing, steer the shot to the enemy clicked\n"
          "  Shift, Ctrl or Alt + right click   turn the playfield black again\n"
-         "  Shift, Ctrl or Alt during the opening demo   silence its jingle\n";
+         "  Shift, Ctrl or Alt during the opening demo   silence its jingle\n"
+         "Close the status panel or the setup window to quit.\n"
+         "\n"
+         "More in the manual page: man 6 quorvan\n";
 }
 
 }  // namespace quorvan

@@ -10,6 +10,7 @@
 #include "platform/qt/FrameLog.h"
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtToolkit.h"
+#include "platform/qt/RuntimeFolder.h"
 #include "platform/sdl/SdlSoundDevice.h"
 #include "sound/FileLookup.h"
 #include "sound/SoundDevice.h"
@@ -26,14 +27,13 @@ bool HasPictures(const std::filesystem::path& folder) {
   return std::filesystem::is_directory(folder / "pictures", error);
 }
 
-// Installed assets beside the program first, then where CMake installs
-// them, then the source tree of a build that was never installed.
+// An installed game finds its assets where they were installed relative to
+// the program; a build that was never installed reads the source tree's.
 std::filesystem::path FindAssets() {
-  const std::filesystem::path beside =
-      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / ".." / "share" /
-      "quorvan";
-  if (HasPictures(beside)) return beside.lexically_normal();
-  if (HasPictures(QUORVAN_INSTALLED_ASSETS)) return QUORVAN_INSTALLED_ASSETS;
+  const std::filesystem::path installed =
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
+      QUORVAN_ASSETS_FROM_PROGRAM;
+  if (HasPictures(installed)) return installed.lexically_normal();
   return QUORVAN_SOURCE_ASSETS;
 }
 
@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
                  "QT_QPA_PLATFORM=offscreen\n");
     return 1;
   }
+  quorvan::ChooseRuntimeFolder();
   QApplication app(argc, argv);
   quorvan::InstallGameFonts();
   quorvan::SetAssetFolder(FindAssets());
