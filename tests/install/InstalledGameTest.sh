@@ -2,9 +2,10 @@
 # The game installed into a fresh prefix and started from / finds its own
 # pictures and sounds there, and says nothing on stderr, even with
 # XDG_RUNTIME_DIR unset.
-# Usage: InstalledGameTest.sh BUILD-DIR
+# Usage: InstalledGameTest.sh BUILD-DIR CMAKE
 set -u
 build=$1
+cmake=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
@@ -14,7 +15,7 @@ fail() {
   failed=1
 }
 
-cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
 assets=$prefix/share/games/quorvan
 
 # Plays the opening demo offscreen from / for 4 s (its jingle starts at
