@@ -96,6 +96,8 @@ if in_root ldd /usr/games/quorvan | grep 'not found'; then
   exit 1
 fi
 in_root /usr/games/quorvan --version
+in_root /usr/games/quorvan --help >"$out/help.txt"
+head -n 1 "$out/help.txt"
 
 step "the installed game from /, on $display"
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
