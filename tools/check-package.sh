@@ -139,5 +139,6 @@ echo "screenshots: $out/demo.png $out/setup.png"
 
 step "man quorvan"
 in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q man-db >/dev/null
-in_root env MANPAGER=cat MANWIDTH=80 man quorvan | head -n 12
+in_root env MANPAGER=cat MANWIDTH=80 man quorvan >"$out/man.txt"
+head -n 12 "$out/man.txt"
 echo "check-package: all passed"
