@@ -68,9 +68,10 @@ server=
 wm=
 game=
 cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null
-  [ -n "$server" ] && kill "$server" 2>/dev/null
+  set +e
+  for pid in $game $wm $server; do
+    kill "$pid" 2>/dev/null
+  done
   local mounted=
   for mount in tmp/.X11-unix dev/pts dev proc; do
     mountpoint -q "$root/$mount" && umount -l "$root/$mount"
@@ -100,6 +101,10 @@ in_root /usr/games/quorvan --help >"$out/help.txt"
 head -n 1 "$out/help.txt"
 
 step "the installed game from /, on $display"
+if [ -e "/tmp/.X11-unix/X${display#:}" ]; then
+  echo "check-package: display $display is in use; choose another with QUORVAN_CHECK_DISPLAY" >&2
+  exit 1
+fi
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 server=$!
 for _ in $(seq 50); do
@@ -110,8 +115,9 @@ DISPLAY=$display openbox >/dev/null 2>&1 &
 wm=$!
 mkdir -p "$root/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
-in_root env DISPLAY="$display" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/tmp/sound.raw \
-  sh -c 'cd / && exec /usr/games/quorvan' 2>"$out/game.err" &
+# chroot, env and sh each exec the next, so $! is the game itself.
+chroot "$root" env -i HOME=/root LANG=C.UTF-8 DISPLAY="$display" SDL_AUDIODRIVER=disk \
+  SDL_DISKAUDIOFILE=/tmp/sound.raw sh -c 'cd / && exec /usr/games/quorvan' 2>"$out/game.err" &
 game=$!
 # The demo letters its logo for about 3.5 s after its window shows, then
 # makes way for the setup window.
