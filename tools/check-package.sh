@@ -126,12 +126,15 @@ shown() {
     DISPLAY=$display xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
     sleep 0.1
   done
+  echo "check-package: no window named '$1' on $display; its windows:" >&2
+  DISPLAY=$display xdotool search --name . getwindowname %@ >&2 || true
+  import -display "$display" -window root "$out/missing-window.png" || true
   return 1
 }
-shown '^Zemtal$' || { echo "check-package: no demo window" >&2; exit 1; }
+shown '^Zemtal$' || exit 1
 sleep 3.2
 import -display "$display" -window root "$out/demo.png"
-shown '95/NT' || { echo "check-package: no setup window" >&2; exit 1; }
+shown '95/NT' || exit 1
 sleep 1
 import -display "$display" -window root "$out/setup.png"
 kill -0 "$game" || { echo "check-package: the game ended early:" >&2; cat "$out/game.err" >&2; exit 1; }
