@@ -1,17 +1,50 @@
 #include "game/Hooks.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace quorvan {
 namespace {
 
-class NoObserver final : public GameObserver {};
+class Onlookers final : public GameObserver {
+ public:
+  std::vector<GameObserver*> list;
 
-NoObserver nobody;
-GameObserver* installed = &nobody;
+  void StageStarted() override {
+    for (auto* o : list) o->StageStarted();
+  }
+  void FrameEnded() override {
+    for (auto* o : list) o->FrameEnded();
+  }
+  void StageEnded() override {
+    for (auto* o : list) o->StageEnded();
+  }
+  void GameEnded() override {
+    for (auto* o : list) o->GameEnded();
+  }
+  void WaitStarted(int ms) override {
+    for (auto* o : list) o->WaitStarted(ms);
+  }
+  void ConfirmWaitStarted() override {
+    for (auto* o : list) o->ConfirmWaitStarted();
+  }
+};
+
+Onlookers onlookers;
 
 }  // namespace
 
-GameObserver& Observer() { return *installed; }
+GameObserver& Observer() { return onlookers; }
 
-void InstallObserver(GameObserver* observer) { installed = observer ? observer : &nobody; }
+void InstallObserver(GameObserver* observer) {
+  onlookers.list.clear();
+  AddObserver(observer);
+}
+
+void AddObserver(GameObserver* observer) {
+  if (observer) onlookers.list.push_back(observer);
+}
+
+void RemoveObserver(GameObserver* observer) { std::erase(onlookers.list, observer); }
 
 }  // namespace quorvan

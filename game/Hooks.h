@@ -1,5 +1,5 @@
-// What an onlooker may watch of the game cycle: the simulator traces these
-// moments; the real game installs nobody.
+// What onlookers may watch of the game cycle: the simulator traces these
+// moments; the real game's frame log, recorder and replay follow them.
 #pragma once
 
 namespace quorvan {
@@ -11,12 +11,16 @@ class GameObserver {
   virtual void StageEnded() {}  // StageResult is set
   virtual void GameEnded() {}   // game over has run and unloaded the windows
   virtual void WaitStarted(int /*ms*/) {}
+  virtual void ConfirmWaitStarted() {}  // the message window waits for its "O K"
 
  protected:
   ~GameObserver() = default;
 };
 
+// Tells every onlooker, in the order they were added.
 GameObserver& Observer();
-void InstallObserver(GameObserver* observer);  // nullptr: nobody watches
+void InstallObserver(GameObserver* observer);  // the only onlooker; nullptr: nobody watches
+void AddObserver(GameObserver* observer);
+void RemoveObserver(GameObserver* observer);
 
 }  // namespace quorvan

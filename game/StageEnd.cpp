@@ -51,6 +51,7 @@ void StageClear() {
     PrintAt(18, 9, "Score=" + Text(G.Score) + "Points");
     Form4().Command1.Show();
     G.DialogDone = true;
+    Observer().ConfirmWaitStarted();
     while (G.DialogDone) Tk().PumpEvents();
     StopMusic();
     Form4().Hide();

@@ -23,9 +23,9 @@ std::string ErrorOf(const std::string& text) {
 
 TEST(Scenario, DefaultsAreOneGameOfEditionOneWithOkAfterASecond) {
   const auto s = Parse("");
-  EXPECT_EQ(s.edition, 1);
-  EXPECT_EQ(s.okMs, 1000);
-  EXPECT_FALSE(s.stopAfterFrames);
+  EXPECT_EQ(s.EditionOfGame(1), 1);
+  EXPECT_EQ(s.OkMsOfMessage(1), 1000);
+  EXPECT_EQ(s.stop, Scenario::Stop::AfterGames);
   EXPECT_EQ(s.stopCount, 1);
 }
 
@@ -47,8 +47,8 @@ TEST(Scenario, ReadsEveryDirective) {
   EXPECT_EQ(s.seed, 99u);
   EXPECT_EQ(s.rnd.values, (std::vector<double>{0.5, 0.25}));
   EXPECT_TRUE(s.rnd.repeatLast);
-  EXPECT_EQ(s.edition, 2);
-  EXPECT_EQ(s.okMs, 250);
+  EXPECT_EQ(s.EditionOfGame(1), 2);
+  EXPECT_EQ(s.OkMsOfMessage(1), 250);
   ASSERT_EQ(s.entries.size(), 2u);
   EXPECT_EQ(s.entries[0], " two words");
   EXPECT_FALSE(s.entries[1].has_value());
@@ -64,8 +64,18 @@ TEST(Scenario, ReadsEveryDirective) {
   EXPECT_FALSE(s.inputs[2].input.rnd.repeatLast);
   EXPECT_EQ(s.inputs[3].input.kind, ScenarioInput::Kind::Click);
   EXPECT_EQ(s.inputs[4].input.kind, ScenarioInput::Kind::Mouse);
-  EXPECT_TRUE(s.stopAfterFrames);
+  EXPECT_EQ(s.stop, Scenario::Stop::AfterFrames);
   EXPECT_EQ(s.stopCount, 20);
+}
+
+// A recording gives one edition a game and one delay a message, line by line.
+TEST(Scenario, EditionsAndOkDelaysGoInTurnAndTheLastStays) {
+  const auto s = Parse("edition 2\nok 300\nedition 1\nok 700\nstop setup 3\n");
+  EXPECT_EQ(std::vector({s.EditionOfGame(1), s.EditionOfGame(2), s.EditionOfGame(9)}),
+            std::vector({2, 1, 1}));
+  EXPECT_EQ(std::vector({s.OkMsOfMessage(1), s.OkMsOfMessage(2), s.OkMsOfMessage(5)}),
+            std::vector({300, 700, 700}));
+  EXPECT_EQ(s.stop, Scenario::Stop::AtSetupWindow);
 }
 
 TEST(Scenario, MistakesNameTheirLine) {
@@ -80,6 +90,8 @@ TEST(Scenario, MistakesNameTheirLine) {
   EXPECT_NE(ErrorOf("stop frames 0\n"), "");
   EXPECT_NE(ErrorOf("seed -4\n"), "");
   EXPECT_NE(ErrorOf("ok soon\n"), "");
+  EXPECT_NE(ErrorOf("at 4 wait 0 key down 39\n"), "");
+  EXPECT_NE(ErrorOf("at 4 wait 1\n"), "");
 }
 
 }  // namespace

@@ -119,5 +119,45 @@ TEST(Simulator, PausesAppearInTheTrace) {
   EXPECT_EQ(run.events.back()["t"].Int() - waits[0]["t"].Int(), 10000);
 }
 
+// The drain alone loses the first stage at frame 5001.
+constexpr int DrainedFrame = 5001;
+
+TEST(Simulator, AnInputForAWaitOfAFrameArrivesInsideThatWait) {
+  struct Case {
+    const char* scenario;
+    int frame;  // the frame whose wait it is
+  };
+  const Case cases[] = {
+      {"rnd 0.99 ...\nat 5001 wait 1 close Form3\n", DrainedFrame},  // the game-over pause
+      {"rnd 0.99 ...\nat 1 key down 93\nentry 0\nok 5000\nat 1 wait 1 close Form3\n", 1},  // "O K"
+  };
+  for (const auto& c : cases) {
+    const auto run = test::RunScenario(c.scenario);
+    EXPECT_EQ(run.Frames().size(), static_cast<std::size_t>(c.frame)) << c.scenario;
+    EXPECT_EQ(run.events.back()["t"].Int(), run.Frame(c.frame)["t"].Int()) << c.scenario;
+  }
+}
+
+TEST(Simulator, EachGameHasItsEditionAndEachMessageItsOkDelay) {
+  const auto run = test::RunScenario(
+      "rnd 0.99 ...\nedition 2\nedition 1\nok 300\nok 700\n"
+      "at 1 key down 93\nentry 0\nat 3 key down 93\nentry 0\nstop games 2\n");
+  const auto starts = run.Of("stage_start");
+  ASSERT_GE(starts.size(), 4u);
+  EXPECT_EQ(starts[1]["t"].Int() - run.Frame(1)["t"].Int(), 300);
+  EXPECT_EQ(starts[2]["t"].Int() - run.Frame(3)["t"].Int(), 700);
+  EXPECT_EQ(run.Frame(1)["Edition"].Int(), 2);
+  EXPECT_EQ(run.Frames().back()["Edition"].Int(), 1);
+}
+
+TEST(Simulator, StopSetupClosesThatSetupWindow) {
+  const auto run = test::RunScenario("rnd 0.99 ...\nstop setup 2\n");
+  EXPECT_EQ(run.Frames().size(), static_cast<std::size_t>(DrainedFrame));
+  const auto windows = run.Of("window");
+  EXPECT_EQ(windows.back()["name"].Str() + " " + windows.back()["action"].Str(), "Form5 show");
+  EXPECT_EQ(run.events[run.events.size() - 2]["command"].Str(), "close Midi");
+  EXPECT_EQ(run.code, 0);
+}
+
 }  // namespace
 }  // namespace quorvan

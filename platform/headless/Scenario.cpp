@@ -1,5 +1,6 @@
 #include "platform/headless/Scenario.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <sstream>
@@ -97,11 +98,11 @@ void ParseLine(const std::string& line, Scenario& s) {
     s.rnd = ParseRandom(w, 1);
   } else if (verb == "edition") {
     Expect(w.size() == 2 && (w[1] == "1" || w[1] == "2"), "usage: edition 1|2");
-    s.edition = w[1] == "1" ? 1 : 2;
+    s.editions.push_back(w[1] == "1" ? 1 : 2);
   } else if (verb == "ok") {
     Expect(w.size() == 2, "usage: ok MS");
-    s.okMs = Number<int>(w[1], "milliseconds");
-    Expect(s.okMs >= 0, "ok needs a delay of 0 ms or more");
+    s.okMs.push_back(Number<int>(w[1], "milliseconds"));
+    Expect(s.okMs.back() >= 0, "ok needs a delay of 0 ms or more");
   } else if (verb == "entry") {
     // The text is the rest of the line as written, blanks and all.
     const auto start = line.find("entry") + 5;
@@ -120,11 +121,21 @@ void ParseLine(const std::string& line, Scenario& s) {
     }
     timed.when = Number<std::int64_t>(when, "a frame number or a time in ms");
     Expect(timed.when >= (timed.atFrame ? 1 : 0), "frames count from 1, times from 0 ms");
-    timed.input = ParseInput(w, 2);
+    std::size_t input = 2;
+    if (timed.atFrame && w[2] == "wait") {
+      Expect(w.size() >= 5, "usage: at F wait K DIRECTIVE");
+      timed.wait = Number<int>(w[3], "a wait number");
+      Expect(timed.wait >= 1, "waits count from 1");
+      input = 4;
+    }
+    timed.input = ParseInput(w, input);
     s.inputs.push_back(std::move(timed));
   } else if (verb == "stop") {
-    Expect(w.size() == 3 && (w[1] == "frames" || w[1] == "games"), "usage: stop frames|games N");
-    s.stopAfterFrames = w[1] == "frames";
+    Expect(w.size() == 3 && (w[1] == "frames" || w[1] == "games" || w[1] == "setup"),
+           "usage: stop frames|games|setup N");
+    s.stop = w[1] == "frames"  ? Scenario::Stop::AfterFrames
+             : w[1] == "games" ? Scenario::Stop::AfterGames
+                               : Scenario::Stop::AtSetupWindow;
     s.stopCount = Number<std::int64_t>(w[2], "a count");
     Expect(s.stopCount >= 1, "stop needs a count of 1 or more");
   } else {
@@ -132,7 +143,18 @@ void ParseLine(const std::string& line, Scenario& s) {
   }
 }
 
+// The n-th of a list given line by line, the last one staying for the rest.
+int NthOrLast(const std::vector<int>& list, std::int64_t n, int none) {
+  if (list.empty()) return none;
+  const auto i = static_cast<std::size_t>(std::clamp<std::int64_t>(n, 1, std::ssize(list)) - 1);
+  return list[i];
+}
+
 }  // namespace
+
+int Scenario::EditionOfGame(std::int64_t game) const { return NthOrLast(editions, game, 1); }
+
+int Scenario::OkMsOfMessage(std::int64_t message) const { return NthOrLast(okMs, message, 1000); }
 
 Scenario ParseScenario(std::istream& in) {
   Scenario s;

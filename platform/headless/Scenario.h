@@ -3,12 +3,17 @@
 // One directive a line, '#' starts a comment:
 //   seed N                     the random generator's seed
 //   rnd V V ... [...]          values Rnd returns next; a trailing "..." repeats the last
-//   edition 1|2                chosen on every setup window, confirmed at once
-//   ok MS                      "O K" of the message window pressed MS ms after it shows
+//   edition 1|2                chosen on the setup window, confirmed at once; given
+//                              again, for the next game (the last one stays)
+//   ok MS                      "O K" of the message window pressed MS ms after it
+//                              shows; given again, for the next message (the last stays)
 //   entry [TEXT]               answers the next text entry; bare: cancels it
 //   at F DIRECTIVE             an input in the wait before frame F (frames from 1)
+//   at F wait K DIRECTIVE      an input in the K-th wait of frame F (from 1)
 //   at Tms DIRECTIVE           an input at virtual time T
-//   stop frames N | games N    the run ends after frame N or the N-th game over
+//   stop frames N | games N | setup N
+//                              the run ends after frame N, after the N-th game
+//                              over, or by closing the N-th setup window
 // Inputs after "at": key down|up CODE [SHIFT], click ENEMY, mouse BUTTON SHIFT,
 // close WINDOW, rnd V ...
 #pragma once
@@ -39,18 +44,24 @@ struct ScenarioInput {
 struct TimedInput {
   bool atFrame = true;    // else at a virtual time
   std::int64_t when = 0;  // frame number or ms
+  int wait = 0;           // with atFrame: 0 the frame wait, K the K-th wait of the frame
   ScenarioInput input;
 };
 
 struct Scenario {
+  enum class Stop { AfterFrames, AfterGames, AtSetupWindow };
+
   std::uint64_t seed = 1;
   RandomValues rnd;
-  int edition = 1;
-  int okMs = 1000;
+  std::vector<int> editions;  // one a game in turn; the last stays; none: 1
+  std::vector<int> okMs;      // one a message in turn; the last stays; none: 1000
   std::vector<std::optional<std::string>> entries;  // nullopt cancels
   std::vector<TimedInput> inputs;
-  bool stopAfterFrames = false;
-  std::int64_t stopCount = 1;  // frames or games
+  Stop stop = Stop::AfterGames;
+  std::int64_t stopCount = 1;  // frames, games or setup windows
+
+  int EditionOfGame(std::int64_t game) const;     // games from 1
+  int OkMsOfMessage(std::int64_t message) const;  // messages from 1
 };
 
 class ScenarioError : public std::runtime_error {

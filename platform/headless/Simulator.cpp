@@ -56,10 +56,15 @@ Simulator::Simulator(const Scenario& scenario, std::FILE* trace)
       trace_(trace),
       entries_(scenario.entries.begin(), scenario.entries.end()) {
   for (const auto& input : scenario_.inputs) {
-    if (input.atFrame) frameInputs_.push_back(input);
+    if (input.atFrame && input.wait == 0) frameInputs_.push_back(input);
+    if (input.atFrame && input.wait > 0) waitInputs_.push_back(input);
   }
   std::stable_sort(frameInputs_.begin(), frameInputs_.end(),
                    [](const TimedInput& a, const TimedInput& b) { return a.when < b.when; });
+  std::stable_sort(waitInputs_.begin(), waitInputs_.end(),
+                   [](const TimedInput& a, const TimedInput& b) {
+                     return std::pair(a.when, a.wait) < std::pair(b.when, b.wait);
+                   });
 }
 
 Simulator::~Simulator() {
@@ -138,16 +143,30 @@ void Simulator::Stop() {
   throw ProgramEnd{0};
 }
 
+// An input for wait K of frame F comes at the first pump of that wait.
+void Simulator::DeliverWaitInputs() {
+  const Moment now = moments_.Now();
+  while (!waitInputs_.empty()) {
+    const Moment due{.frame = waitInputs_.front().when, .wait = waitInputs_.front().wait};
+    if (due > now) break;
+    const ScenarioInput input = waitInputs_.front().input;
+    waitInputs_.pop_front();
+    if (due == now) toolkit_.At(toolkit_.Now(), [this, input] { Deliver(input); });
+  }
+}
+
 void Simulator::StageStarted() {
+  moments_.StageStarted();
   auto line = trace_.Event(toolkit_.Now(), "stage_start");
   line.Int("StageNo", G.StageNo).Raw("sprites", SpritesJson());
   trace_.Write(line);
 }
 
 void Simulator::FrameEnded() {
+  moments_.FrameEnded();
   ++frames_;
   WriteFrame();
-  if (scenario_.stopAfterFrames && frames_ >= scenario_.stopCount) Stop();
+  if (scenario_.stop == Scenario::Stop::AfterFrames && frames_ >= scenario_.stopCount) Stop();
 }
 
 void Simulator::StageEnded() {
@@ -158,23 +177,36 @@ void Simulator::StageEnded() {
 
 void Simulator::GameEnded() {
   ++games_;
-  if (!scenario_.stopAfterFrames && games_ >= scenario_.stopCount) Stop();
+  if (scenario_.stop == Scenario::Stop::AfterGames && games_ >= scenario_.stopCount) Stop();
 }
 
 void Simulator::WaitStarted(int ms) {
   auto line = trace_.Event(toolkit_.Now(), "wait");
   line.Int("ms", ms);
   trace_.Write(line);
+  moments_.WaitStarted(ms);
+  DeliverWaitInputs();
+}
+
+void Simulator::ConfirmWaitStarted() {
+  moments_.ConfirmWaitStarted();
+  DeliverWaitInputs();
 }
 
 void Simulator::WindowChanged(const std::string& name, const char* action) {
   auto line = trace_.Event(toolkit_.Now(), "window");
   line.Str("name", name).Str("action", action);
   trace_.Write(line);
-  // The player picks the edition and confirms at once.
+  // The player picks the edition and confirms at once, or closes the window.
   if (name == "Form5" && std::string_view(action) == "show") {
-    toolkit_.At(toolkit_.Now(), [this] {
-      toolkit_.SelectOption("Form5", scenario_.edition == 1 ? "Option1" : "Option2");
+    ++setupWindows_;
+    if (scenario_.stop == Scenario::Stop::AtSetupWindow && setupWindows_ >= scenario_.stopCount) {
+      toolkit_.At(toolkit_.Now(), [this] { toolkit_.CloseRequest("Form5"); });
+      return;
+    }
+    const int edition = scenario_.EditionOfGame(setupWindows_);
+    toolkit_.At(toolkit_.Now(), [this, edition] {
+      toolkit_.SelectOption("Form5", edition == 1 ? "Option1" : "Option2");
       toolkit_.Click("Form5", "Command1");
     });
   }
@@ -182,7 +214,9 @@ void Simulator::WindowChanged(const std::string& name, const char* action) {
 
 void Simulator::ControlShown(const std::string& window, const ControlLayout& control) {
   if (window == "Form4" && std::string_view(control.name) == "Command1") {
-    toolkit_.At(toolkit_.Now() + scenario_.okMs, [this] { toolkit_.Click("Form4", "Command1"); });
+    ++messages_;
+    toolkit_.At(toolkit_.Now() + scenario_.OkMsOfMessage(messages_),
+                [this] { toolkit_.Click("Form4", "Command1"); });
   }
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game/Hooks.h"
+#include "platform/headless/GameMoments.h"
 #include "platform/headless/HeadlessToolkit.h"
 #include "platform/headless/RecordingSound.h"
 #include "platform/headless/Scenario.h"
@@ -36,6 +37,7 @@ class Simulator final : private GameObserver, private HeadlessToolkit::Listener 
   void StageEnded() override;
   void GameEnded() override;
   void WaitStarted(int ms) override;
+  void ConfirmWaitStarted() override;
   // What the toolkit shows and asks.
   void WindowChanged(const std::string& name, const char* action) override;
   void ControlShown(const std::string& window, const ControlLayout& control) override;
@@ -45,6 +47,7 @@ class Simulator final : private GameObserver, private HeadlessToolkit::Listener 
   void BeforePump() override;
 
   void Deliver(const ScenarioInput& input);
+  void DeliverWaitInputs();
   void Stop();
   void WriteFrame();
   static std::string SpritesJson();
@@ -54,9 +57,13 @@ class Simulator final : private GameObserver, private HeadlessToolkit::Listener 
   RecordingSound sound_;
   TraceWriter trace_;
   std::deque<TimedInput> frameInputs_;  // in frame order
+  std::deque<TimedInput> waitInputs_;   // in order of their moments
+  MomentTracker moments_;
   std::deque<std::optional<std::string>> entries_;
   std::int64_t frames_ = 0;
   std::int64_t games_ = 0;
+  std::int64_t setupWindows_ = 0;
+  std::int64_t messages_ = 0;  // "O K" buttons shown
 };
 
 }  // namespace quorvan

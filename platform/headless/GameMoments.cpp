@@ -1,0 +1,19 @@
+#include "platform/headless/GameMoments.h"
+
+#include "game/GameState.h"
+
+namespace quorvan {
+
+void MomentTracker::StageStarted() { now_ = {.frame = framesEnded_ + 1, .wait = 0}; }
+
+// A frame that ends its stage keeps the waits of the stage end.
+void MomentTracker::FrameEnded() {
+  ++framesEnded_;
+  if (G.StageRunning) now_ = {.frame = framesEnded_ + 1, .wait = 0};
+}
+
+void MomentTracker::WaitStarted(int /*ms*/) { ++now_.wait; }
+
+void MomentTracker::ConfirmWaitStarted() { ++now_.wait; }
+
+}  // namespace quorvan

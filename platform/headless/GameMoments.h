@@ -1,0 +1,37 @@
+// Where the game cycle stands, in the terms of a scenario: the frame wait
+// before frame F ("at F"), or the K-th wait of frame F ("at F wait K"). The
+// waits of a frame are its own pauses and then, when it ends its stage, the
+// wait for "O K" and the game-over pauses.
+#pragma once
+
+#include <compare>
+#include <cstdint>
+
+#include "game/Hooks.h"
+
+namespace quorvan {
+
+struct Moment {
+  std::int64_t frame = 1;  // counted from 1 over the whole run
+  int wait = 0;            // 0: the frame wait before the frame
+  friend auto operator<=>(const Moment&, const Moment&) = default;
+};
+
+// Follows the game cycle's moments; its owner forwards them, or adds it as
+// an onlooker.
+class MomentTracker : public GameObserver {
+ public:
+  Moment Now() const { return now_; }
+  std::int64_t FramesEnded() const { return framesEnded_; }
+
+  void StageStarted() override;
+  void FrameEnded() override;
+  void WaitStarted(int ms) override;
+  void ConfirmWaitStarted() override;
+
+ private:
+  Moment now_;
+  std::int64_t framesEnded_ = 0;
+};
+
+}  // namespace quorvan
