@@ -50,7 +50,6 @@ class Simulator final : private GameObserver, private HeadlessToolkit::Listener 
   void DeliverWaitInputs();
   void Stop();
   void WriteFrame();
-  static std::string SpritesJson();
 
   Scenario scenario_;
   HeadlessToolkit toolkit_;

@@ -12,12 +12,25 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
       line.action = CommandLine::Action::Help;
     } else if (arg == "--version") {
       line.action = CommandLine::Action::Version;
+    } else if (arg == "--record" || arg == "--replay") {
+      if (i + 1 == argc) {
+        line.action = CommandLine::Action::Refuse;
+        line.refusal = std::string(arg);
+        line.refusal += " needs a file name";
+        return line;
+      }
+      (arg == "--record" ? line.recordFile : line.replayFile) = argv[++i];
     } else {
       line.action = CommandLine::Action::Refuse;
       line.refusal = (arg.starts_with('-') ? "unknown option '" : "unexpected argument '") +
                      std::string(arg) + "'";
       return line;
     }
+  }
+  if (!line.recordFile.empty() && !line.replayFile.empty() &&
+      line.action == CommandLine::Action::Play) {
+    line.action = CommandLine::Action::Refuse;
+    line.refusal = "--record and --replay cannot go together";
   }
   return line;
 }
@@ -30,6 +43,10 @@ const char* UsageText() {
          "Options:\n"
          "  -h, --help     show this help and exit\n"
          "      --version  show the version and exit\n"
+         "      --record FILE  write the game to FILE as it is played: attach the\n"
+         "                     recording to a bug report\n"
+         "      --replay FILE  play a recording back; only a close or the pause key\n"
+         "                     is taken from the keyboard\n"
          "\n"
          "Keys:\n"
          "  Left, Right                        move\n"

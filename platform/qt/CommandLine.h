@@ -8,7 +8,9 @@ namespace quorvan {
 struct CommandLine {
   enum class Action { Play, Help, Version, Refuse };
   Action action = Action::Play;
-  std::string refusal;  // the one line saying what was wrong, when refused
+  std::string refusal;     // the one line saying what was wrong, when refused
+  std::string recordFile;  // --record: where the game is written as it is played
+  std::string replayFile;  // --replay: the recording played back
 };
 
 CommandLine ParseCommandLine(int argc, const char* const* argv);

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "platform/headless/FrameState.h"
+
 namespace quorvan {
 
 FrameLog::FrameLog() {
@@ -16,9 +18,13 @@ FrameLog::~FrameLog() {
 
 void FrameLog::FrameEnded() {
   const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  JsonObject frame;
+  frame.Int("n", ++frames_);
+  AppendFrameState(frame);
   std::fprintf(
-      file_, "%lld\n",
-      static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+      file_, "%lld %s\n",
+      static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()),
+      frame.Close().c_str());
   std::fflush(file_);
 }
 

@@ -1,9 +1,13 @@
-// When QUORVAN_FRAME_LOG names a file, the game writes the monotonic time of
-// every frame's end to it, in microseconds, one a line, and a line "pause"
-// or "stage end" where the game itself holds the next frame back: the record
-// that the frame-timing bench reads.
+// When QUORVAN_FRAME_LOG names a file, the game writes one line to it at the
+// end of every frame: the monotonic time in microseconds, a blank, and the
+// frame as the simulator's trace shows it (a JSON object with "n", every
+// variable of the game state, "labels" and "sprites"); and a line "pause" or
+// "stage end" where the game itself holds the next frame back. The
+// frame-timing bench reads the times; the record-and-replay test compares the
+// states with the simulator's.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 
 #include "game/Hooks.h"
@@ -24,6 +28,7 @@ class FrameLog final : public GameObserver {
   void StageEnded() override;
   void WaitStarted(int ms) override;
   std::FILE* file_ = nullptr;
+  std::int64_t frames_ = 0;
 };
 
 }  // namespace quorvan

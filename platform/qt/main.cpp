@@ -1,9 +1,13 @@
 // The game: Qt windows, SDL sound.
 #include <QApplication>
 #include <QDir>
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <memory>
 
 #include "game/GameCycle.h"
 #include "platform/qt/CommandLine.h"
@@ -11,6 +15,7 @@
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtToolkit.h"
 #include "platform/qt/RuntimeFolder.h"
+#include "platform/replay/GameRecorder.h"
 #include "platform/sdl/SdlSoundDevice.h"
 #include "sound/FileLookup.h"
 #include "sound/SoundDevice.h"
@@ -37,6 +42,17 @@ std::filesystem::path FindAssets() {
   return QUORVAN_SOURCE_ASSETS;
 }
 
+std::int64_t SteadyMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,6 +70,15 @@ int main(int argc, char** argv) {
     case quorvan::CommandLine::Action::Play:
       break;
   }
+  File recording;
+  if (!line.recordFile.empty()) {
+    recording.reset(std::fopen(line.recordFile.c_str(), "w"));
+    if (!recording) {
+      std::fprintf(stderr, "quorvan: cannot write %s: %s\n", line.recordFile.c_str(),
+                   std::strerror(errno));
+      return 1;
+    }
+  }
   // Without a display Qt aborts; say why instead.
   if (!Set("DISPLAY") && !Set("WAYLAND_DISPLAY") && !Set("QT_QPA_PLATFORM")) {
     std::fprintf(stderr,
@@ -67,14 +92,20 @@ int main(int argc, char** argv) {
   quorvan::SetAssetFolder(FindAssets());
 
   quorvan::QtToolkit tk;
-  quorvan::InstallToolkit(&tk);
+  std::unique_ptr<quorvan::GameRecorder> recorder;
+  if (recording) {
+    recorder = std::make_unique<quorvan::GameRecorder>(tk, recording.get(), SteadyMs);
+    quorvan::InstallToolkit(recorder.get());
+  } else {
+    quorvan::InstallToolkit(&tk);
+  }
   // The player opens the output and loads the soundfont on its own thread,
   // while the first window comes up.
   quorvan::SdlSoundDevice sound;
   quorvan::InstallSoundDevice(&sound);
 
   quorvan::FrameLog frameLog;
-  if (frameLog.Active()) quorvan::InstallObserver(&frameLog);
+  if (frameLog.Active()) quorvan::AddObserver(&frameLog);
 
   try {
     quorvan::StartUp();
