@@ -42,7 +42,7 @@ Simulator::~Simulator() {
   Window::ForgetAll();
   InstallToolkit(nullptr);
   InstallSoundListener(nullptr);
-  InstallObserver(nullptr);
+  RemoveObserver(this);
   ClearQueuedRandomValues();
 }
 
@@ -50,9 +50,9 @@ int Simulator::Run() {
   G = GameState{};
   Window::ForgetAll();
   ClearQueuedRandomValues();
-  InstallToolkit(&toolkit_);
+  InstallToolkit(gameToolkit_);
   InstallSoundListener(&sound_);
-  InstallObserver(this);
+  AddObserver(this);
   toolkit_.SetListener(this);
   for (const auto& input : scenario_.inputs) {
     if (!input.atFrame) toolkit_.At(input.when, [this, input] { Deliver(input.input); });

@@ -28,6 +28,9 @@ class Simulator final : private GameObserver, private HeadlessToolkit::Listener 
   int Run();
 
   HeadlessToolkit& Toolkit() { return toolkit_; }
+  // The toolkit the game is given: the headless one, unless one that passes
+  // everything on to it (a recorder) stands between.
+  void SetGameToolkit(quorvan::Toolkit& toolkit) { gameToolkit_ = &toolkit; }
   std::int64_t Frames() const { return frames_; }
 
  private:
@@ -53,6 +56,7 @@ class Simulator final : private GameObserver, private HeadlessToolkit::Listener 
 
   Scenario scenario_;
   HeadlessToolkit toolkit_;
+  quorvan::Toolkit* gameToolkit_ = &toolkit_;
   RecordingSound sound_;
   TraceWriter trace_;
   std::deque<TimedInput> frameInputs_;  // in frame order

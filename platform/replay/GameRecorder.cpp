@@ -131,9 +131,10 @@ void GameRecorder::ConfirmWaitStarted() {
   confirmShownMs_ = nowMs_();
 }
 
+// One write a line, so a kill leaves whole lines behind.
 void GameRecorder::Write(const std::string& line) {
-  std::fputs(line.c_str(), out_);
-  std::fputc('\n', out_);
+  const std::string text = line + '\n';
+  std::fwrite(text.data(), 1, text.size(), out_);
   std::fflush(out_);
   lastLine_ = line;
 }
