@@ -7,15 +7,19 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <optional>
 
 #include "game/GameCycle.h"
+#include "platform/headless/Scenario.h"
 #include "platform/qt/CommandLine.h"
 #include "platform/qt/FrameLog.h"
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtToolkit.h"
 #include "platform/qt/RuntimeFolder.h"
 #include "platform/replay/GameRecorder.h"
+#include "platform/replay/GameReplay.h"
 #include "platform/sdl/SdlSoundDevice.h"
 #include "sound/FileLookup.h"
 #include "sound/SoundDevice.h"
@@ -79,6 +83,21 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  std::optional<quorvan::Scenario> replay;
+  if (!line.replayFile.empty()) {
+    std::ifstream file(line.replayFile);
+    if (!file) {
+      std::fprintf(stderr, "quorvan: cannot read %s: %s\n", line.replayFile.c_str(),
+                   std::strerror(errno));
+      return 1;
+    }
+    try {
+      replay = quorvan::ParseScenario(file);
+    } catch (const quorvan::ScenarioError& e) {
+      std::fprintf(stderr, "quorvan: %s: %s\n", line.replayFile.c_str(), e.what());
+      return 2;
+    }
+  }
   // Without a display Qt aborts; say why instead.
   if (!Set("DISPLAY") && !Set("WAYLAND_DISPLAY") && !Set("QT_QPA_PLATFORM")) {
     std::fprintf(stderr,
@@ -92,13 +111,11 @@ int main(int argc, char** argv) {
   quorvan::SetAssetFolder(FindAssets());
 
   quorvan::QtToolkit tk;
-  std::unique_ptr<quorvan::GameRecorder> recorder;
-  if (recording) {
-    recorder = std::make_unique<quorvan::GameRecorder>(tk, recording.get(), SteadyMs);
-    quorvan::InstallToolkit(recorder.get());
-  } else {
-    quorvan::InstallToolkit(&tk);
-  }
+  // A recorder or a replay stands between the game and its windows.
+  std::unique_ptr<quorvan::Toolkit> relay;
+  if (recording) relay = std::make_unique<quorvan::GameRecorder>(tk, recording.get(), SteadyMs);
+  if (replay) relay = std::make_unique<quorvan::GameReplay>(tk, *replay, SteadyMs);
+  quorvan::InstallToolkit(relay ? relay.get() : &tk);
   // The player opens the output and loads the soundfont on its own thread,
   // while the first window comes up.
   quorvan::SdlSoundDevice sound;

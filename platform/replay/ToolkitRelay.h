@@ -82,6 +82,8 @@ class ToolkitRelay : public Toolkit {
   virtual bool PlayerActs(const PlayerInput& input) = 0;
   // The game's own handlers of the loaded window named so; nullptr when it is not loaded.
   WindowEvents* GameWindow(const char* name) const;
+  // The position in the named loaded window's layout of control `name` (element `index`), or -1.
+  int ControlIn(const char* window, const char* name, int index = -1) const;
   const WindowLayout* LayoutOf(WindowId w) const;
   Toolkit& inner_;
 
