@@ -113,7 +113,11 @@ bool GameReplay::PlayerActs(const PlayerInput& input) {
 }
 
 void GameReplay::PumpEvents() {
-  DeliverDue();
+  // What the replay just did may be what the game waits for: no blocking then.
+  if (DeliverDue()) {
+    inner_.ProcessPendingEvents();
+    return;
+  }
   if (later_.empty() && clockInputs_.empty()) {
     inner_.PumpEvents();
     return;
@@ -131,23 +135,27 @@ void GameReplay::ProcessPendingEvents() {
 // The inputs come where the simulator gives them: "at F" at the first pump
 // after frame F - 1 that belongs to a running stage, "at F wait K" at the
 // first pump of that wait, "at Tms" once T ms have passed since the start.
-void GameReplay::DeliverDue() {
+bool GameReplay::DeliverDue() {
   const std::int64_t now = nowMs_();
+  bool delivered = false;
   while (!clockInputs_.empty() && clockInputs_.front().when <= now - startMs_) {
     const ScenarioInput input = clockInputs_.front().input;
     clockInputs_.pop_front();
     Deliver(input);
+    delivered = true;
   }
   while (!later_.empty() && later_.front().dueMs <= now) {
     const auto action = later_.front().action;
     later_.pop_front();
     action();
+    delivered = true;
   }
   while (!frameInputs_.empty() && frameInputs_.front().when - 1 <= moments_.FramesEnded() &&
          G.StageRunning) {
     const ScenarioInput input = frameInputs_.front().input;
     frameInputs_.pop_front();
     Deliver(input);
+    delivered = true;
   }
   const Moment moment = moments_.Now();
   while (!waitInputs_.empty()) {
@@ -155,8 +163,12 @@ void GameReplay::DeliverDue() {
     if (due > moment) break;
     const ScenarioInput input = waitInputs_.front().input;
     waitInputs_.pop_front();
-    if (due == moment) Deliver(input);
+    if (due == moment) {
+      Deliver(input);
+      delivered = true;
+    }
   }
+  return delivered;
 }
 
 // Straight to the game's handlers, past the keeping-back of the player's inputs.

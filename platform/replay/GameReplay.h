@@ -50,7 +50,7 @@ class GameReplay final : public ToolkitRelay, private GameObserver {
   void WaitStarted(int ms) override { moments_.WaitStarted(ms); }
   void ConfirmWaitStarted() override;
 
-  void DeliverDue();
+  bool DeliverDue();  // true when it delivered anything
   void Deliver(const ScenarioInput& input);
   void ClickButton(const char* window, const char* button);
   void RunLater(std::int64_t delayMs, std::function<void()> action);
