@@ -36,7 +36,7 @@ std::string Record(const std::string& scenario) {
 }
 
 // Two games: the demo silenced, moves, fire, the hidden entries, a steered
-// shot, a stage clear and its "O K", an input inside the pauses of a sweep, a
+// shot, a stage clear and its "O K", inputs inside a sweep's pauses and steps, a
 // game over, and a second game in the other edition, lost by the drain.
 const char* const PlayedGame =
     "seed 11\nedition 2\nedition 1\nok 700\nok 1500\n"
@@ -46,7 +46,8 @@ const char* const PlayedGame =
     "at 14 key down 93\nentry 0\n"
     "at 20 key down left\nat 21 key up left\nat 22 key down 145\nentry 10\n"
     "at 23 key down 93\nentry 9999\nat 24 key down space\nat 24 wait 3 key down right\n"
-    "at 40 key down space\nat 60 key down space\nat 80 key down space\n"
+    "at 40 key down space\nat 40 step 9 key down left\nat 60 key down space\n"
+    "at 80 key down space\n"
     "at 100 key down space\nat 120 key down space\nat 140 key down space\n"
     "at 160 key down space\nat 180 key down space\nat 200 key down space\n"
     "at 220 key down space\nat 240 key down space\nat 260 key down space\n"
@@ -70,6 +71,7 @@ TEST(Recording, AGameRecordedReplaysFrameByFrameInTheSimulator) {
   ASSERT_EQ(played.Frames().size(), replayed.Frames().size());
   ExpectSameFrames(played, replayed, played.Frames().size());
   EXPECT_NE(recording.find("at 24 wait 3 key down 39 0\n"), std::string::npos) << recording;
+  EXPECT_NE(recording.find("at 40 step 9 key down 37 0\n"), std::string::npos);
   EXPECT_NE(recording.find("edition 2\nstop games 1\n"), std::string::npos);
   EXPECT_NE(recording.find("ok 700\n"), std::string::npos);
 }

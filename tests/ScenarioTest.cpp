@@ -69,13 +69,16 @@ TEST(Scenario, ReadsEveryDirective) {
 }
 
 // A recording gives one edition a game and one delay a message, line by line.
-TEST(Scenario, EditionsAndOkDelaysGoInTurnAndTheLastStays) {
+TEST(Scenario, EditionsAndOkDelaysGoInTurnAndInputsNameTheirWaitAndStep) {
   const auto s = Parse("edition 2\nok 300\nedition 1\nok 700\nstop setup 3\n");
   EXPECT_EQ(std::vector({s.EditionOfGame(1), s.EditionOfGame(2), s.EditionOfGame(9)}),
             std::vector({2, 1, 1}));
   EXPECT_EQ(std::vector({s.OkMsOfMessage(1), s.OkMsOfMessage(2), s.OkMsOfMessage(5)}),
             std::vector({300, 700, 700}));
   EXPECT_EQ(s.stop, Scenario::Stop::AtSetupWindow);
+  const auto input = Parse("at 4 wait 2 step 3 key down 39\n").inputs.at(0);
+  EXPECT_EQ(std::vector({input.when, std::int64_t{input.wait}, std::int64_t{input.step}}),
+            std::vector<std::int64_t>({4, 2, 3}));
 }
 
 TEST(Scenario, MistakesNameTheirLine) {
@@ -92,6 +95,7 @@ TEST(Scenario, MistakesNameTheirLine) {
   EXPECT_NE(ErrorOf("ok soon\n"), "");
   EXPECT_NE(ErrorOf("at 4 wait 0 key down 39\n"), "");
   EXPECT_NE(ErrorOf("at 4 wait 1\n"), "");
+  EXPECT_NE(ErrorOf("at 4 step 0 key down 39\n"), "");
 }
 
 }  // namespace

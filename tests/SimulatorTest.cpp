@@ -138,6 +138,17 @@ TEST(Simulator, AnInputForAWaitOfAFrameArrivesInsideThatWait) {
   }
 }
 
+// The sweep of Wing 10 shows its curtain line by line before its first wait:
+// an arrow pressed meanwhile comes after the frame has fired.
+TEST(Simulator, AnInputForADrawingStepArrivesAfterTheFrameHasStarted) {
+  const auto run = test::RunScenario(
+      "at 1 key down 145\nentry 10\nat 2 key down space\nat 2 step 5 key down right\n"
+      "stop frames 2\n");
+  EXPECT_EQ(run.Frame(2)["InputCommand"].Int(), 1);
+  EXPECT_EQ(run.Frame(2)["PlayerX"].Int(), 0);
+  EXPECT_LT(run.Frame(2)["Energy"].Num(), 93);
+}
+
 TEST(Simulator, EachGameHasItsEditionAndEachMessageItsOkDelay) {
   const auto run = test::RunScenario(
       "rnd 0.99 ...\nedition 2\nedition 1\nok 300\nok 700\n"

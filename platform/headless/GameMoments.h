@@ -1,7 +1,10 @@
 // Where the game cycle stands, in the terms of a scenario: the frame wait
 // before frame F ("at F"), or the K-th wait of frame F ("at F wait K"). The
 // waits of a frame are its own pauses and then, when it ends its stage, the
-// wait for "O K" and the game-over pauses.
+// wait for "O K" and the game-over pauses. Between them a frame may show its
+// drawing step by step (a sweep's curtain, the flight of a Wing item): the
+// P-th step after the frame's start or after its K-th wait is
+// "at F step P" or "at F wait K step P".
 #pragma once
 
 #include <compare>
@@ -14,6 +17,7 @@ namespace quorvan {
 struct Moment {
   std::int64_t frame = 1;  // counted from 1 over the whole run
   int wait = 0;            // 0: the frame wait before the frame
+  int step = 0;            // drawing steps since that wait
   friend auto operator<=>(const Moment&, const Moment&) = default;
 };
 
@@ -28,6 +32,7 @@ class MomentTracker : public GameObserver {
   void FrameEnded() override;
   void WaitStarted(int ms) override;
   void ConfirmWaitStarted() override;
+  void StepShown();  // the toolkit handled the pending events of a drawing step
 
  private:
   Moment now_;

@@ -229,6 +229,7 @@ void HeadlessToolkit::PumpEvents() {
 
 void HeadlessToolkit::ProcessPendingEvents() {
   ThrowIfEnded();
+  if (listener_) listener_->StepShown();
   if (listener_) listener_->BeforePump();
   while (!ended_ && RunOneDue()) {
   }

@@ -32,6 +32,7 @@ class HeadlessToolkit final : public Toolkit {
       return {};
     }
     virtual void BeforePump() {}
+    virtual void StepShown() {}  // ProcessPendingEvents was called
 
    protected:
     ~Listener() = default;

@@ -122,11 +122,17 @@ void ParseLine(const std::string& line, Scenario& s) {
     timed.when = Number<std::int64_t>(when, "a frame number or a time in ms");
     Expect(timed.when >= (timed.atFrame ? 1 : 0), "frames count from 1, times from 0 ms");
     std::size_t input = 2;
-    if (timed.atFrame && w[2] == "wait") {
-      Expect(w.size() >= 5, "usage: at F wait K DIRECTIVE");
-      timed.wait = Number<int>(w[3], "a wait number");
+    if (timed.atFrame && w[input] == "wait") {
+      Expect(w.size() >= input + 3, "usage: at F wait K DIRECTIVE");
+      timed.wait = Number<int>(w[input + 1], "a wait number");
       Expect(timed.wait >= 1, "waits count from 1");
-      input = 4;
+      input += 2;
+    }
+    if (timed.atFrame && w[input] == "step") {
+      Expect(w.size() >= input + 3, "usage: at F [wait K] step P DIRECTIVE");
+      timed.step = Number<int>(w[input + 1], "a step number");
+      Expect(timed.step >= 1, "steps count from 1");
+      input += 2;
     }
     timed.input = ParseInput(w, input);
     s.inputs.push_back(std::move(timed));

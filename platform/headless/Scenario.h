@@ -10,6 +10,7 @@
 //   entry [TEXT]               answers the next text entry; bare: cancels it
 //   at F DIRECTIVE             an input in the wait before frame F (frames from 1)
 //   at F wait K DIRECTIVE      an input in the K-th wait of frame F (from 1)
+//   at F [wait K] step P DIRECTIVE   ... in the P-th drawing step after it
 //   at Tms DIRECTIVE           an input at virtual time T
 //   stop frames N | games N | setup N
 //                              the run ends after frame N, after the N-th game
@@ -45,6 +46,7 @@ struct TimedInput {
   bool atFrame = true;    // else at a virtual time
   std::int64_t when = 0;  // frame number or ms
   int wait = 0;           // with atFrame: 0 the frame wait, K the K-th wait of the frame
+  int step = 0;           // with atFrame: the P-th drawing step after that wait
   ScenarioInput input;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/headless/Simulator.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "game/GameCycle.h"
 #include "game/GameState.h"
@@ -27,14 +28,14 @@ Simulator::Simulator(const Scenario& scenario, std::FILE* trace)
       trace_(trace),
       entries_(scenario.entries.begin(), scenario.entries.end()) {
   for (const auto& input : scenario_.inputs) {
-    if (input.atFrame && input.wait == 0) frameInputs_.push_back(input);
-    if (input.atFrame && input.wait > 0) waitInputs_.push_back(input);
+    if (!input.atFrame) continue;
+    (input.wait == 0 && input.step == 0 ? frameInputs_ : momentInputs_).push_back(input);
   }
   std::stable_sort(frameInputs_.begin(), frameInputs_.end(),
                    [](const TimedInput& a, const TimedInput& b) { return a.when < b.when; });
-  std::stable_sort(waitInputs_.begin(), waitInputs_.end(),
+  std::stable_sort(momentInputs_.begin(), momentInputs_.end(),
                    [](const TimedInput& a, const TimedInput& b) {
-                     return std::pair(a.when, a.wait) < std::pair(b.when, b.wait);
+                     return std::tuple(a.when, a.wait, a.step) < std::tuple(b.when, b.wait, b.step);
                    });
 }
 
@@ -114,16 +115,22 @@ void Simulator::Stop() {
   throw ProgramEnd{0};
 }
 
-// An input for wait K of frame F comes at the first pump of that wait.
-void Simulator::DeliverWaitInputs() {
+// An input for a wait or a drawing step comes at its first pump.
+void Simulator::DeliverMomentInputs() {
   const Moment now = moments_.Now();
-  while (!waitInputs_.empty()) {
-    const Moment due{.frame = waitInputs_.front().when, .wait = waitInputs_.front().wait};
+  while (!momentInputs_.empty()) {
+    const auto& front = momentInputs_.front();
+    const Moment due{.frame = front.when, .wait = front.wait, .step = front.step};
     if (due > now) break;
-    const ScenarioInput input = waitInputs_.front().input;
-    waitInputs_.pop_front();
+    const ScenarioInput input = front.input;
+    momentInputs_.pop_front();
     if (due == now) toolkit_.At(toolkit_.Now(), [this, input] { Deliver(input); });
   }
+}
+
+void Simulator::StepShown() {
+  moments_.StepShown();
+  DeliverMomentInputs();
 }
 
 void Simulator::StageStarted() {
@@ -156,12 +163,12 @@ void Simulator::WaitStarted(int ms) {
   line.Int("ms", ms);
   trace_.Write(line);
   moments_.WaitStarted(ms);
-  DeliverWaitInputs();
+  DeliverMomentInputs();
 }
 
 void Simulator::ConfirmWaitStarted() {
   moments_.ConfirmWaitStarted();
-  DeliverWaitInputs();
+  DeliverMomentInputs();
 }
 
 void Simulator::WindowChanged(const std::string& name, const char* action) {

@@ -48,9 +48,10 @@ class Simulator final : private GameObserver, private HeadlessToolkit::Listener 
   std::string Answer(const std::string& prompt, const std::string& title,
                      const std::string& defaultText) override;
   void BeforePump() override;
+  void StepShown() override;
 
   void Deliver(const ScenarioInput& input);
-  void DeliverWaitInputs();
+  void DeliverMomentInputs();
   void Stop();
   void WriteFrame();
 
@@ -59,8 +60,8 @@ class Simulator final : private GameObserver, private HeadlessToolkit::Listener 
   quorvan::Toolkit* gameToolkit_ = &toolkit_;
   RecordingSound sound_;
   TraceWriter trace_;
-  std::deque<TimedInput> frameInputs_;  // in frame order
-  std::deque<TimedInput> waitInputs_;   // in order of their moments
+  std::deque<TimedInput> frameInputs_;   // in frame order
+  std::deque<TimedInput> momentInputs_;  // "at F wait K", "at F step P": in order of moments
   MomentTracker moments_;
   std::deque<std::optional<std::string>> entries_;
   std::int64_t frames_ = 0;

@@ -57,7 +57,13 @@ std::string GameRecorder::Now() const {
   const Moment now = moments_.Now();
   std::string text = "at " + std::to_string(now.frame) + " ";
   if (now.wait > 0) text += "wait " + std::to_string(now.wait) + " ";
+  if (now.step > 0) text += "step " + std::to_string(now.step) + " ";
   return text;
+}
+
+void GameRecorder::ProcessPendingEvents() {
+  moments_.StepShown();
+  inner_.ProcessPendingEvents();
 }
 
 bool GameRecorder::PlayerActs(const PlayerInput& input) {

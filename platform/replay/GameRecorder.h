@@ -28,6 +28,7 @@ class GameRecorder final : public ToolkitRelay, private GameObserver {
   std::string AskText(const std::string& prompt, const std::string& title,
                       const std::string& defaultText) override;
   std::uint64_t ClockSeed() override;
+  void ProcessPendingEvents() override;
 
  private:
   bool PlayerActs(const PlayerInput& input) override;
@@ -36,7 +37,7 @@ class GameRecorder final : public ToolkitRelay, private GameObserver {
   void WaitStarted(int ms) override { moments_.WaitStarted(ms); }
   void ConfirmWaitStarted() override;
 
-  // "at F " or "at F wait K ": the moment of an input during the game.
+  // "at F ", "at F wait K ", "at F wait K step P "...: the moment of an input during the game.
   std::string Now() const;
   void Write(const std::string& line);
 

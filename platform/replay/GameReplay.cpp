@@ -4,6 +4,7 @@
 #include <chrono>
 #include <string_view>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 #include "game/GameState.h"
@@ -32,18 +33,18 @@ GameReplay::GameReplay(Toolkit& inner, const Scenario& recording,
   for (const auto& input : recording_.inputs) {
     if (!input.atFrame) {
       clockInputs_.push_back(input);
-    } else if (input.wait == 0) {
+    } else if (input.wait == 0 && input.step == 0) {
       frameInputs_.push_back(input);
     } else {
-      waitInputs_.push_back(input);
+      momentInputs_.push_back(input);
     }
   }
   const auto byWhen = [](const TimedInput& a, const TimedInput& b) { return a.when < b.when; };
   std::stable_sort(clockInputs_.begin(), clockInputs_.end(), byWhen);
   std::stable_sort(frameInputs_.begin(), frameInputs_.end(), byWhen);
-  std::stable_sort(waitInputs_.begin(), waitInputs_.end(),
+  std::stable_sort(momentInputs_.begin(), momentInputs_.end(),
                    [](const TimedInput& a, const TimedInput& b) {
-                     return std::pair(a.when, a.wait) < std::pair(b.when, b.wait);
+                     return std::tuple(a.when, a.wait, a.step) < std::tuple(b.when, b.wait, b.step);
                    });
   AddObserver(this);
 }
@@ -53,8 +54,8 @@ GameReplay::~GameReplay() { RemoveObserver(this); }
 bool GameReplay::Over() const {
   const bool setupClosePending =
       recording_.stop == Scenario::Stop::AtSetupWindow && setupWindows_ < recording_.stopCount;
-  return frameInputs_.empty() && waitInputs_.empty() && clockInputs_.empty() && entries_.empty() &&
-         later_.empty() && !setupClosePending &&
+  return frameInputs_.empty() && momentInputs_.empty() && clockInputs_.empty() &&
+         entries_.empty() && later_.empty() && !setupClosePending &&
          std::cmp_greater_equal(setupWindows_, recording_.editions.size()) &&
          std::cmp_greater_equal(messages_, recording_.okMs.size());
 }
@@ -128,13 +129,15 @@ void GameReplay::PumpEvents() {
 }
 
 void GameReplay::ProcessPendingEvents() {
+  moments_.StepShown();
   DeliverDue();
   inner_.ProcessPendingEvents();
 }
 
 // The inputs come where the simulator gives them: "at F" at the first pump
-// after frame F - 1 that belongs to a running stage, "at F wait K" at the
-// first pump of that wait, "at Tms" once T ms have passed since the start.
+// after frame F - 1 that belongs to a running stage, "at F wait K" and
+// "at F step P" at the first pump of that wait or step, "at Tms" once T ms
+// have passed since the start.
 bool GameReplay::DeliverDue() {
   const std::int64_t now = nowMs_();
   bool delivered = false;
@@ -158,11 +161,12 @@ bool GameReplay::DeliverDue() {
     delivered = true;
   }
   const Moment moment = moments_.Now();
-  while (!waitInputs_.empty()) {
-    const Moment due{.frame = waitInputs_.front().when, .wait = waitInputs_.front().wait};
+  while (!momentInputs_.empty()) {
+    const auto& front = momentInputs_.front();
+    const Moment due{.frame = front.when, .wait = front.wait, .step = front.step};
     if (due > moment) break;
-    const ScenarioInput input = waitInputs_.front().input;
-    waitInputs_.pop_front();
+    const ScenarioInput input = front.input;
+    momentInputs_.pop_front();
     if (due == moment) {
       Deliver(input);
       delivered = true;

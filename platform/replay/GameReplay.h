@@ -59,9 +59,9 @@ class GameReplay final : public ToolkitRelay, private GameObserver {
   std::function<std::int64_t()> nowMs_;
   std::int64_t startMs_ = 0;
   MomentTracker moments_;
-  std::deque<TimedInput> frameInputs_;  // "at F", in frame order
-  std::deque<TimedInput> waitInputs_;   // "at F wait K", in order of their moments
-  std::deque<TimedInput> clockInputs_;  // "at Tms", in time order
+  std::deque<TimedInput> frameInputs_;   // "at F", in frame order
+  std::deque<TimedInput> momentInputs_;  // "at F wait K", "at F step P": in order of moments
+  std::deque<TimedInput> clockInputs_;   // "at Tms", in time order
   std::deque<std::optional<std::string>> entries_;
   std::deque<Later> later_;
   std::int64_t setupWindows_ = 0;

@@ -2,7 +2,7 @@
 # The real game under Xvfb, recorded while xdotool plays a short game in the
 # second edition (moves, fire, the hidden Wing entry) that ends by closing the
 # status panel. The recording must replay frame by frame, in the simulator
-# and with --replay in the real windows.
+# and with --replay in the real windows, whatever keys are pressed meanwhile.
 # Usage: RecordReplayTest.sh GAME SIM SEND-WINDOW-CLOSE COMPARE-FRAMES
 # Exits 77 (skipped) when xvfb-run or xdotool is missing.
 set -u
@@ -75,7 +75,14 @@ grep -q '^entry 3$' "$out/recording.txt" || fail "the Wing entry was not recorde
 python3 "$compare" "$out/frames.txt" "$out/trace.jsonl" || fail "the simulator played another game"
 
 QUORVAN_FRAME_LOG="$out/replay.txt" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb \
-  timeout 60 "$game" --replay "$out/recording.txt" 2>/dev/null || fail "the replay ended with code $?"
+  timeout 60 "$game" --replay "$out/recording.txt" 2>/dev/null &
+pid=$!
+field=$(window '^Quorvan Windows / 32$')
+[ -n "$field" ] || fail "the replay never showed the playfield"
+xdotool mousemove --window "$field" 300 300 click 1   # the replay keeps these from the game
+xdotool key Left Left space ctrl; xdotool keydown Right; sleep 0.5; xdotool keyup Right
+wait "$pid" || fail "the replay ended with code $?"
+pid=
 python3 "$compare" "$out/frames.txt" "$out/replay.txt" || fail "the replay played another game"
 [ -n "$wm" ] && kill "$wm" 2>/dev/null
 rm -rf "$out"
