@@ -37,7 +37,7 @@ std::string Record(const std::string& scenario) {
 
 // Two games: the demo silenced, moves, fire, the hidden entries, a steered
 // shot, a stage clear and its "O K", inputs inside a sweep's pauses and steps, a
-// game over, and a second game in the other edition, lost by the drain.
+// game over, and a second game in the other edition, ended by closing the panel.
 const char* const PlayedGame =
     "seed 11\nedition 2\nedition 1\nok 700\nok 1500\n"
     "at 300ms key down 16 1\n"
@@ -52,7 +52,7 @@ const char* const PlayedGame =
     "at 160 key down space\nat 180 key down space\nat 200 key down space\n"
     "at 220 key down space\nat 240 key down space\nat 260 key down space\n"
     "at 280 key down space\nat 300 key down space\nat 320 key down space\n"
-    "stop games 2\n";
+    "at 96000ms close Form3\nstop games 2\n";
 
 void ExpectSameFrames(const test::SimRun& played, const test::SimRun& replayed, std::size_t count) {
   const auto a = played.Frames();
@@ -82,12 +82,14 @@ TEST(Recording, ACutRecordingReplaysItsPrefix) {
   const auto cut = recording.find("at 60 ");
   ASSERT_NE(cut, std::string::npos);
   const auto played = test::RunScenario(PlayedGame);
-  const auto replayed = test::RunScenario(recording.substr(0, cut));
+  // Played on, the rest of the first game would only drain the energy.
+  const auto replayed = test::RunScenario(recording.substr(0, cut) + "stop frames 59\n");
   ExpectSameFrames(played, replayed, 59);
 }
 
 TEST(Recording, ClosingTheSetupWindowEndsTheRecordingThere) {
-  const std::string recording = Record("rnd 0.99 ...\nstop setup 2\n");
+  // Every stage clears at once, and the second setup window is closed.
+  const std::string recording = Record("at 1 key down 93\nentry -32768\nstop setup 2\n");
   EXPECT_NE(recording.find("stop setup 2\n"), std::string::npos) << recording;
 }
 
