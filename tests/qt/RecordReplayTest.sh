@@ -37,7 +37,7 @@ window() {  # the visible window whose title matches, waiting up to 15 s
     sleep 0.1
   done
 }
-frames() { if [ -s "$1" ]; then wc -l <"$1"; else echo 0; fi; }
+frames() { if [ -s "$1" ]; then grep -c '^[0-9]' "$1"; else echo 0; fi; }
 wait_frames() {
   until=$(( $(frames "$out/frames.txt") + $1 ))
   while [ "$(frames "$out/frames.txt")" -lt $until ]; do sleep 0.05; done
