@@ -12,12 +12,12 @@ void RespawnEnemy(int i) {
   const auto slot = static_cast<std::size_t>(i);
   G.EnemyX[slot] = Int(Rnd() * 39);
   G.EnemyY[slot] = Int(Rnd() * 20);
-  PlaceOnGrid(G.EnemyX[slot], G.EnemyY[slot], Form1().Image2[slot]);
+  PlaceOnGrid(G.EnemyX[slot], G.EnemyY[slot], Playfield().Enemies[slot]);
 }
 
 void BlastEnemy(int i) {
   const auto slot = static_cast<std::size_t>(i);
-  PlaceOnGrid(G.EnemyX[slot], G.EnemyY[slot], Form1().Zbang);
+  PlaceOnGrid(G.EnemyX[slot], G.EnemyY[slot], Playfield().Explosion);
   ShowExplosion();
 }
 

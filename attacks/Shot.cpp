@@ -26,7 +26,7 @@ void ShowShotSprite(Sprite& sprite, int x) {
 // Wings 0, 1, 2, 7, 8 and 9. A Wing item that gives a new Wing ends the shot,
 // and the Speed Wing's remaining steps with it.
 void StraightShot() {
-  auto& shot = Form1().Image3;
+  auto& shot = Playfield().Shot;
   const int steps = G.WingNo == SpeedWing ? SpeedWingSteps : 1;
   for (int step = 0; step < steps && G.ShotActive; ++step) {
     G.ShotY -= 1;
@@ -44,16 +44,16 @@ void StraightShot() {
 
 // Wing 3: two sprites side by side.
 void DoubleShot() {
-  auto& field = Form1();
+  auto& field = Playfield();
   G.ShotY -= 1;
   if (G.ShotY < 0) {
     G.ShotActive = false;
-    field.Image3.Hide();
-    field.Image6.Hide();
+    field.Shot.Hide();
+    field.DoubleShotRight.Hide();
     return;
   }
-  ShowShotSprite(field.Image3, G.ShotX);
-  ShowShotSprite(field.Image6, G.ShotX + 1);
+  ShowShotSprite(field.Shot, G.ShotX);
+  ShowShotSprite(field.DoubleShotRight, G.ShotX + 1);
   ScanEnemies(ShotReach::TwoCells, KillSound, false);
   CheckWingItem(ShotReach::TwoCells);
 }
@@ -61,7 +61,7 @@ void DoubleShot() {
 // Wing 4: rises no higher than the target row and slides one column a frame
 // towards the target column; once on the target it flies straight out.
 void SteeredShot() {
-  auto& shot = Form1().Image3;
+  auto& shot = Playfield().Shot;
   G.ShotY -= 1;
   if (G.ShotY < G.TargetY) G.ShotY = G.TargetY;
   if (G.ShotX > G.TargetX) G.ShotX -= 1;
@@ -78,7 +78,7 @@ void SteeredShot() {
 }
 
 void RefreshStatus() {
-  auto& panel = Form3();
+  auto& panel = StatusPanel();
   panel.ScoreLabel.SetCaption(Text(G.Score));
   panel.EnemyLabel.SetCaption(Text(G.EnemiesLeft));
 }

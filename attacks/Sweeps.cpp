@@ -40,7 +40,7 @@ void SweepKill(int i) {
 // Lines from the curtain's top down to the top of the window, every `step`
 // twips, each drawn and shown before the next.
 void HalfCurtainPass(bool left, int step, Rgb colour) {
-  auto& field = Form1();
+  auto& field = Playfield();
   const int height = field.Height();
   for (int y = height - CurtainTopMargin; y >= 0; y -= step) {
     const int width = field.Width();
@@ -51,7 +51,7 @@ void HalfCurtainPass(bool left, int step, Rgb colour) {
 
 // The bright pass takes a fresh random colour for every line.
 void FullCurtainPass(bool randomColours) {
-  auto& field = Form1();
+  auto& field = Playfield();
   const int height = field.Height();
   for (int y = height - CurtainTopMargin; y >= 0; y -= FullStep) {
     const int width = field.Width();
@@ -89,10 +89,10 @@ void SweepAll() {
 
 // The shot fired with it flies on as the new Wing's shot from the next frame.
 void CollectEnemies() {
-  auto& field = Form1();
+  auto& field = Playfield();
   for (std::size_t i = 0; i < EnemyCount; ++i) {
     G.EnemyX[i] = G.PlayerX;
-    PlaceOnGrid(G.EnemyX[i], G.EnemyY[i], field.Image2[i]);
+    PlaceOnGrid(G.EnemyX[i], G.EnemyY[i], field.Enemies[i]);
   }
   G.WingNo = 3 - Int(2 * Rnd());
   ShowWingPicture();

@@ -25,7 +25,7 @@ constexpr int ReflectedEnemyPoints = 50;
 bool CoversBombColumn(int leftColumn) { return leftColumn == G.BombX || leftColumn == G.BombX - 1; }
 
 void HitCharacter() {
-  auto& field = Form1();
+  auto& field = Playfield();
   PlaySoundEffect("Bang2.Wav");
   field.SetBackColor(Red);
   WaitMs(HitFlashMs);
@@ -39,7 +39,7 @@ void HitCharacter() {
 // The beam goes straight up the bomb's column; every slot is looked at once,
 // so an enemy that reappears in the column survives this beam.
 void Reflect() {
-  auto& beam = Form1().Image8;
+  auto& beam = Playfield().MirrorBeam;
   PlaySoundEffect("Ching.Wav");
   for (int row = LowestBombRow; row >= 0; --row) {
     PlaceOnGrid(G.BombX, row, beam);
@@ -65,7 +65,7 @@ void Reflect() {
 }  // namespace
 
 void UpdateBomb() {
-  auto& bomb = Form1().Image5;
+  auto& bomb = Playfield().Bomb;
   G.BombY += FallPerFrame;
   if (G.BombY <= LowestBombRow) {
     PlaceOnGrid(G.BombX, G.BombY, bomb);

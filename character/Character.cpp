@@ -15,7 +15,7 @@ void ChargeShot() {
   G.Energy = static_cast<float>(G.Energy - 1.0);
   if (G.WingNo == 5) G.Energy = static_cast<float>(G.Energy - 3.0);
   if (G.WingNo == 10) G.Energy = static_cast<float>(G.Energy - 6.0);
-  Form3().EnergyLabel.SetCaption(Text(Int(G.Energy)));
+  StatusPanel().EnergyLabel.SetCaption(Text(Int(G.Energy)));
 }
 
 void LaunchShot() {
@@ -44,7 +44,7 @@ void MoveCharacter() {
   } else if (command == 3 && !G.ShotActive) {
     LaunchShot();
   }
-  PlaceOnGrid(G.PlayerX, CharacterRow, Form1().Image1);
+  PlaceOnGrid(G.PlayerX, CharacterRow, Playfield().Character);
 }
 
 }  // namespace quorvan

@@ -27,7 +27,7 @@ bool InReach(int x, int y) {
 
 // The comet never stops at a hit; it falls on to the bottom.
 void UpdateComet() {
-  auto& comet = Form1().Image7;
+  auto& comet = Playfield().Comet;
   ++G.CometX;
   ++G.CometY;
   if (G.CometX > LastCometColumn || G.CometY > LastRow) {
@@ -51,8 +51,8 @@ void UpdateComet() {
     TakeWingItem();
     G.Score += WingItemPoints;
   }
-  Form3().ScoreLabel.SetCaption(Text(G.Score));
-  Form3().EnemyLabel.SetCaption(Text(G.EnemiesLeft));
+  StatusPanel().ScoreLabel.SetCaption(Text(G.Score));
+  StatusPanel().EnemyLabel.SetCaption(Text(G.EnemiesLeft));
 }
 
 }  // namespace quorvan

@@ -29,14 +29,14 @@ void WanderEnemy() {
       y = std::max(y - 1, 0);
       break;
   }
-  PlaceOnGrid(x, y, Form1().Image2[i]);
+  PlaceOnGrid(x, y, Playfield().Enemies[i]);
 }
 
 void ShowExplosion() {
-  auto& field = Form1();
-  field.Zbang.Show();
-  field.Timer3.SetEnabled(true);
-  field.Timer3.SetInterval(ExplosionMs);
+  auto& field = Playfield();
+  field.Explosion.Show();
+  field.ExplosionTimer.SetEnabled(true);
+  field.ExplosionTimer.SetInterval(ExplosionMs);
 }
 
 }  // namespace quorvan

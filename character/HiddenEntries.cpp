@@ -85,8 +85,8 @@ void AskWingNumber() {
   }
   ShowWingPicture();
   G.ShotActive = false;
-  Form1().Image3.Hide();
-  Form1().Image6.Hide();
+  Playfield().Shot.Hide();
+  Playfield().DoubleShotRight.Hide();
   ShowWingName();
 }
 
@@ -97,7 +97,7 @@ void AskEnemyCount() {
   const double low = std::numeric_limits<std::int16_t>::min();
   const double high = std::numeric_limits<std::int16_t>::max();
   G.EnemiesLeft = static_cast<int>(rounded < low ? low : rounded > high ? high : rounded);
-  Form3().EnemyLabel.SetCaption(Text(G.EnemiesLeft));
+  StatusPanel().EnemyLabel.SetCaption(Text(G.EnemiesLeft));
 }
 
 }  // namespace quorvan

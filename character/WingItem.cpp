@@ -21,7 +21,7 @@ constexpr double FullEnergy = 100;
 
 void TakeEnergyItem() {
   PlayMusic("Quor4.mid");
-  Form1().Image4.Hide();
+  Playfield().WingItem.Hide();
   G.WingItemActive = false;
   const double energy = G.Energy * EnergyRefill;
   G.Energy = static_cast<float>(energy > FullEnergy ? FullEnergy : energy);
@@ -29,7 +29,7 @@ void TakeEnergyItem() {
 
 // Only a show: the Wing is given wherever the item ends up.
 void FlyDownToCharacter() {
-  auto& item = Form1().Image4;
+  auto& item = Playfield().WingItem;
   for (int row = G.WingItemY; row <= FlightEndRow; ++row) {
     if (G.WingItemX < G.PlayerX) ++G.WingItemX;
     if (G.WingItemX > G.PlayerX) --G.WingItemX;
@@ -47,12 +47,12 @@ void TakeWing() {
   FlyDownToCharacter();
   G.WingItemActive = false;
   if (G.ItemsTaken == ItemsForStrongestWing) G.WingItemKind = StrongestWing;
-  auto& field = Form1();
-  field.Image4.Hide();
+  auto& field = Playfield();
+  field.WingItem.Hide();
   G.WingNo = G.WingItemKind;
   ShowWingPicture();
-  field.Image3.Hide();
-  field.Image6.Hide();
+  field.Shot.Hide();
+  field.DoubleShotRight.Hide();
   G.ShotActive = false;
   ShowWingName();
 }
@@ -63,7 +63,7 @@ void MoveWingItem() {
   if (++G.WingItemTicks >= DriftCycle) G.WingItemTicks = 0;
   if (G.WingItemTicks == 0) return;
   ++G.WingItemX;
-  auto& item = Form1().Image4;
+  auto& item = Playfield().WingItem;
   if (G.WingItemX > LastItemColumn) {
     G.WingItemActive = false;
     item.Hide();

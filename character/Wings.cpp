@@ -44,15 +44,16 @@ std::string_view WingName(int wingNo, int edition) {
 
 void ShowWingPicture() {
   if (!InTable(G.WingNo)) return;
-  Form1().Image1.CopyPictureFrom(Form2().Image2[static_cast<std::size_t>(G.WingNo)]);
+  Playfield().Character.CopyPictureFrom(
+      WorkingBanks().CharacterPictures[static_cast<std::size_t>(G.WingNo)]);
 }
 
 void ShowWingName() {
   const std::string_view name = WingName(G.WingNo, G.Edition);
   if (name.empty()) {
-    Form3().WingLabel.SetCaption("Ｑｕｏｒｖａｎ");
+    StatusPanel().WingLabel.SetCaption("Ｑｕｏｒｖａｎ");
   } else {
-    Form3().WingLabel.SetCaption("Quorvan (with " + std::string(name) + ")");
+    StatusPanel().WingLabel.SetCaption("Quorvan (with " + std::string(name) + ")");
   }
 }
 

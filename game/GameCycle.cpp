@@ -28,23 +28,23 @@ constexpr double EnergyDrainPerFrame = 0.02;
 }  // namespace
 
 void FillWorkingBanks(int edition) {
-  auto& objects = ObjectForm();
-  auto& characters = edition == 1 ? objects.Image2 : objects.Image0;
-  auto& items = edition == 1 ? objects.Image3 : objects.Image1;
+  auto& objects = EditionBanks();
+  auto& characters = edition == 1 ? objects.Edition1Characters : objects.Edition2Characters;
+  auto& items = edition == 1 ? objects.Edition1Items : objects.Edition2Items;
   for (std::size_t i = 0; i < WingCount; ++i) {
-    Form2().Image2[i].CopyPictureFrom(characters[i]);
-    Form2().Image3[i].CopyPictureFrom(items[i]);
+    WorkingBanks().CharacterPictures[i].CopyPictureFrom(characters[i]);
+    WorkingBanks().ItemPictures[i].CopyPictureFrom(items[i]);
   }
-  const auto& shot = objects.Image4[edition == 1 ? 0 : 1];
-  Form1().Image3.CopyPictureFrom(shot);
-  Form1().Image6.CopyPictureFrom(shot);
+  const auto& shot = objects.EditionShots[edition == 1 ? 0 : 1];
+  Playfield().Shot.CopyPictureFrom(shot);
+  Playfield().DoubleShotRight.CopyPictureFrom(shot);
 }
 
 namespace {
 
 void RunFrame() {
   G.Energy = static_cast<float>(G.Energy - EnergyDrainPerFrame);
-  Form3().EnergyLabel.SetCaption(Text(Int(G.Energy)));
+  StatusPanel().EnergyLabel.SetCaption(Text(Int(G.Energy)));
   MoveCharacter();
   WanderEnemy();
   if (G.ShotActive) UpdateShot();
@@ -82,9 +82,9 @@ void StageEndTest() {
 
 void StartUp() {
   SeedRandom(Tk().ClockSeed());
-  Demoform().Show();
-  while (Demoform().Visible()) Tk().PumpEvents();
-  Demoform().Unload();
+  OpeningDemo().Show();
+  while (OpeningDemo().Visible()) Tk().PumpEvents();
+  OpeningDemo().Unload();
   G.HighScore = 0;
   for (;;) {
     SetupGame();
@@ -95,16 +95,16 @@ void StartUp() {
 }
 
 void SetupGame() {
-  G.DialogDone = true;
-  Form5().Show();
+  G.WaitingForButton = true;
+  EditionSetup().Show();
   PlayMusic("Quor6.mid");
-  while (G.DialogDone) Tk().PumpEvents();
+  while (G.WaitingForButton) Tk().PumpEvents();
 
-  Form2().Load();
-  ObjectForm().Load();
-  G.Edition = Form5().Option1.Value() ? 1 : 2;
+  WorkingBanks().Load();
+  EditionBanks().Load();
+  G.Edition = EditionSetup().FirstEdition.Value() ? 1 : 2;
   FillWorkingBanks(G.Edition);
-  Form5().Unload();
+  EditionSetup().Unload();
   StopMusic();
 }
 
@@ -112,14 +112,14 @@ void StartGame() {
   G.Score = 0;
   G.StageNo = 0;
   G.EnemyCarry = 0;
-  auto& field = Form1();
-  for (Sprite* sprite :
-       {&field.Image4, &field.Image3, &field.Image5, &field.Image6, &field.Image7, &field.Image8})
+  auto& field = Playfield();
+  for (Sprite* sprite : {&field.WingItem, &field.Shot, &field.Bomb, &field.DoubleShotRight,
+                         &field.Comet, &field.MirrorBeam})
     sprite->Hide();
   field.Show();
-  Form3().Show();
+  StatusPanel().Show();
   G.FrameWait = true;
-  field.Timer1.SetEnabled(true);
+  field.FrameTimer.SetEnabled(true);
 }
 
 // One stage: frames paced by the frame timer until the end test stops it.

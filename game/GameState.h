@@ -18,12 +18,12 @@ inline constexpr int WingCount = 11;  // Wings 0..10
 
 struct GameState {
   // --- Flow: written by the game cycle and the waits ---
-  bool GameRunning = false;   // true from StartGame until game over
-  bool StageRunning = false;  // true from SetupStage until the end test
-  int StageResult = 0;        // 1 energy ran out, 2 no enemies left
-  bool FrameWait = false;     // the next frame waits for a tick of Form1.Timer1
-  bool TickWait = false;      // a WaitMs pause runs until Form1.Timer2 ticks
-  bool DialogDone = false;    // true while the flow waits for a window's button
+  bool GameRunning = false;       // true from StartGame until game over
+  bool StageRunning = false;      // true from SetupStage until the end test
+  int StageResult = 0;            // 1 energy ran out, 2 no enemies left
+  bool FrameWait = false;         // the next frame waits for a tick of the frame timer
+  bool TickWait = false;          // a WaitMs pause runs until the pause timer ticks
+  bool WaitingForButton = false;  // true while the flow waits for a window's button
 
   // --- Score and progress ---
   std::int32_t Score = 0;      // reset at game start

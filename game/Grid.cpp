@@ -8,10 +8,10 @@ namespace quorvan {
 
 void PlaceOnGrid(int x, int y, Sprite& sprite) { sprite.MoveTo(x * GridCell, y * GridCell); }
 
-// The pause ends at the first tick of Timer2. The timer is left with interval
+// The pause ends at the first tick of the pause timer. The timer is left with interval
 // 0 and disabled, so a late tick cannot cut a later pause short.
 void WaitMs(int ms) {
-  auto& timer = Form1().Timer2;
+  auto& timer = Playfield().PauseTimer;
   Observer().WaitStarted(ms);
   timer.SetInterval(ms);
   G.TickWait = true;

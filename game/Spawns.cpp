@@ -20,8 +20,8 @@ void WingItemSpawnTest() {
   G.WingItemX = 0;
   G.WingItemY = Int(Rnd() * 20);
   G.WingItemKind = Int(Rnd() * 10) + 1;
-  auto& item = Form1().Image4;
-  item.CopyPictureFrom(Form2().Image3[static_cast<std::size_t>(G.WingItemKind)]);
+  auto& item = Playfield().WingItem;
+  item.CopyPictureFrom(WorkingBanks().ItemPictures[static_cast<std::size_t>(G.WingItemKind)]);
   PlaceOnGrid(G.WingItemX, G.WingItemY, item);
   item.Show();
 }
@@ -34,7 +34,7 @@ void BombSpawnTest() {
   const auto k = static_cast<std::size_t>(Int(Rnd() * 8));
   G.BombX = G.EnemyX[k];
   G.BombY = G.EnemyY[k] + 1;
-  auto& bomb = Form1().Image5;
+  auto& bomb = Playfield().Bomb;
   PlaceOnGrid(G.BombX, G.BombY, bomb);
   bomb.Show();
 }
@@ -45,7 +45,7 @@ void CometSpawnTest() {
   G.CometActive = true;
   G.CometX = Int(Rnd() * 15);
   G.CometY = 0;
-  auto& comet = Form1().Image7;
+  auto& comet = Playfield().Comet;
   PlaceOnGrid(G.CometX, G.CometY, comet);
   comet.Show();
 }

@@ -18,10 +18,10 @@ constexpr int FinalClearPauseMs = 12000;
 constexpr int GameOverPauseMs = 10000;
 
 void OpenMessage() {
-  auto& message = Form4();
+  auto& message = StageEndMessage();
   message.Show();
   message.Cls();
-  message.Command1.Hide();
+  message.OkButton.Hide();
 }
 
 // Energy left at a clear, times ten, rounded down.
@@ -36,7 +36,7 @@ void AwardBonus() {
 }  // namespace
 
 void PrintAt(int column, int row, const std::string& text) {
-  auto& message = Form4();
+  auto& message = StageEndMessage();
   const int x = column * 120;
   const int y = row * message.TextHeight(text);
   message.Print(x, y, text);
@@ -49,15 +49,15 @@ void StageClear() {
     PrintAt(19, 3, "Stage " + Text(G.StageNo + 1) + " Clear");
     AwardBonus();
     PrintAt(18, 9, "Score=" + Text(G.Score) + "Points");
-    Form4().Command1.Show();
-    G.DialogDone = true;
+    StageEndMessage().OkButton.Show();
+    G.WaitingForButton = true;
     Observer().ConfirmWaitStarted();
-    while (G.DialogDone) Tk().PumpEvents();
+    while (G.WaitingForButton) Tk().PumpEvents();
     StopMusic();
-    Form4().Hide();
-    auto& field = Form1();
-    for (Sprite* sprite : {&field.Image1, &field.Image3, &field.Image4, &field.Image5,
-                           &field.Image6, &field.Image7, &field.Image8})
+    StageEndMessage().Hide();
+    auto& field = Playfield();
+    for (Sprite* sprite : {&field.Character, &field.Shot, &field.WingItem, &field.Bomb,
+                           &field.DoubleShotRight, &field.Comet, &field.MirrorBeam})
       sprite->Hide();
     G.EnemyCarry = G.EnemiesLeft;
     G.StageNo += 1;
@@ -86,9 +86,9 @@ void GameOver() {
     WaitMs(GameOverPauseMs);
   }
   // The game's music plays on into the setup window's.
-  Form4().Unload();
-  Form1().Unload();
-  Form3().Unload();
+  StageEndMessage().Unload();
+  Playfield().Unload();
+  StatusPanel().Unload();
   Observer().GameEnded();
 }
 

@@ -35,7 +35,7 @@ void SetupStage() {
   G.EnemiesLeft = QuotaAfterCarry(G.EnemyCarry);
   G.ItemsTaken = 0;
 
-  auto& panel = Form3();
+  auto& panel = StatusPanel();
   panel.ScoreLabel.SetCaption(Text(G.Score));
   panel.StageLabel.SetCaption(Text(G.StageNo + 1));
   panel.EnemyLabel.SetCaption(Text(G.EnemiesLeft));
@@ -47,19 +47,20 @@ void SetupStage() {
   G.BombActive = false;
   G.StageRunning = true;
 
-  auto& field = Form1();
+  auto& field = Playfield();
   for (int i = 0; i < EnemyCount; ++i) {
     const auto slot = static_cast<std::size_t>(i);
-    field.Image2[slot].CopyPictureFrom(Form2().Image1[static_cast<std::size_t>(G.StageNo)]);
+    field.Enemies[slot].CopyPictureFrom(
+        WorkingBanks().EnemyPictures[static_cast<std::size_t>(G.StageNo)]);
     G.EnemyX[slot] = Int(Rnd() * 39);
     G.EnemyY[slot] = Int(Rnd() * 15);
-    PlaceOnGrid(G.EnemyX[slot], G.EnemyY[slot], field.Image2[slot]);
+    PlaceOnGrid(G.EnemyX[slot], G.EnemyY[slot], field.Enemies[slot]);
   }
 
   ShowWingPicture();
   ShowWingName();
-  PlaceOnGrid(G.PlayerX, 22, field.Image1);
-  field.Image1.Show();
+  PlaceOnGrid(G.PlayerX, 22, field.Character);
+  field.Character.Show();
   panel.StageLabel.SetCaption(Text(G.StageNo + 1));
 }
 

@@ -43,17 +43,17 @@ struct Hop {
   int firstStroke, lastStroke;
   Rgb colour;
   int dx, dy;
-  int pose;  // 2..5: the picture of Image2..Image5
+  int pose;  // 1..4: FirstPose..FourthPose
 };
 
 constexpr int FirstHopStep = 4;
 constexpr std::array<Hop, 6> Hops = {{
-    {1, 2, Cyan, -70, 0, 3},
-    {3, 6, Green, 70, 0, 2},
-    {7, 9, White, 0, -750, 4},
-    {10, 13, Red, 0, 750, 2},
-    {14, 17, Magenta, 0, -750, 4},
-    {18, 19, Yellow, 20, 0, 5},
+    {1, 2, Cyan, -70, 0, 2},
+    {3, 6, Green, 70, 0, 1},
+    {7, 9, White, 0, -750, 3},
+    {10, 13, Red, 0, 750, 1},
+    {14, 17, Magenta, 0, -750, 3},
+    {18, 19, Yellow, 20, 0, 4},
 }};
 
 Rgb StrokeColour(int stroke) {
@@ -151,7 +151,7 @@ DemoWindow::StrokeArray::StrokeArray(Window& window)
 
 DemoWindow::DemoWindow() : Window(DemoLayout) {}
 
-DemoWindow& Demoform() {
+DemoWindow& OpeningDemo() {
   static DemoWindow window;
   return window;
 }
@@ -164,15 +164,15 @@ void DemoWindow::OnLoad() {
         .top = Tk().ScreenHeight() / 2 - own.height / 2,
         .width = own.width,
         .height = own.height});
-  Label1.SetVisible(false);
-  for (int n = 1; n <= LogoStrokes; ++n) Line1(n).Hide();
-  Image1.CopyPictureFrom(Image2);
-  Image1.SetTop(HeroTop);
-  Timer1.SetInterval(DemoTickMs);
+  YearLabel.SetVisible(false);
+  for (int n = 1; n <= LogoStrokes; ++n) LogoStroke(n).Hide();
+  Hero.CopyPictureFrom(FirstPose);
+  Hero.SetTop(HeroTop);
+  StepTimer.SetInterval(DemoTickMs);
 }
 
 void DemoWindow::OnTimer(int control) {
-  if (control != Timer1.Index()) return;
+  if (control != StepTimer.Index()) return;
   RunStep(DemoStep);
   ++DemoStep;
 }
@@ -181,17 +181,17 @@ void DemoWindow::RunStep(int step) {
   if (step == JingleStep && !NoPlayMode) PlaySoundEffect("ZTDEMO.WAV");
   if (step >= FirstHopStep && step < FirstHopStep + static_cast<int>(Hops.size())) {
     const Hop& hop = Hops[static_cast<std::size_t>(step - FirstHopStep)];
-    for (int n = hop.firstStroke; n <= hop.lastStroke; ++n) Line1(n).Show();
+    for (int n = hop.firstStroke; n <= hop.lastStroke; ++n) LogoStroke(n).Show();
     // Hidden while it changes, so the hero is never seen half-way.
-    const Sprite* poses[] = {&Image2, &Image3, &Image4, &Image5};
-    Image1.Hide();
-    Image1.MoveTo(Image1.Left() + hop.dx, Image1.Top() + hop.dy);
-    Image1.CopyPictureFrom(*poses[hop.pose - 2]);
-    Image1.Show();
+    const Sprite* poses[] = {&FirstPose, &SecondPose, &ThirdPose, &FourthPose};
+    Hero.Hide();
+    Hero.MoveTo(Hero.Left() + hop.dx, Hero.Top() + hop.dy);
+    Hero.CopyPictureFrom(*poses[hop.pose - 1]);
+    Hero.Show();
   }
-  if (step == YearStep) Label1.SetVisible(true);
+  if (step == YearStep) YearLabel.SetVisible(true);
   if (step == LastStep) {
-    Timer1.SetInterval(0);
+    StepTimer.SetInterval(0);
     Hide();
   }
 }

@@ -1,6 +1,7 @@
-// Demoform, the opening demo: the maker's name lettered stroke by stroke while
-// the hero hops beside it, a jingle, and the year. Its timer drives it; after
-// the last step the window hides itself and the start-up unloads it.
+// The opening demo: the maker's name lettered stroke by stroke while the hero
+// hops beside it, a jingle, and the year. Its timer drives it; after the last
+// step the window hides itself and the start-up unloads it. The trace knows
+// the window and its controls by their object names ("Demoform", "Image1").
 #pragma once
 
 #include <array>
@@ -17,7 +18,7 @@ class DemoWindow final : public Window {
  public:
   DemoWindow();
 
-  // Line1(1) .. Line1(19), numbered from 1 like the strokes of the logo.
+  // LogoStroke(1) .. LogoStroke(19), numbered from 1 like the strokes of the logo.
   class StrokeArray {
    public:
     explicit StrokeArray(Window& window);
@@ -27,14 +28,14 @@ class DemoWindow final : public Window {
     std::array<Sprite, LogoStrokes> strokes_;
   };
 
-  Timer Timer1{*this, "Timer1"};
-  Sprite Label1{*this, "Label1"};  // the year: only shown and hidden
-  StrokeArray Line1{*this};
-  Sprite Image5{*this, "Image5"};  // the poses, held outside the client area
-  Sprite Image4{*this, "Image4"};
-  Sprite Image3{*this, "Image3"};
-  Sprite Image2{*this, "Image2"};
-  Sprite Image1{*this, "Image1"};  // the hopping hero
+  Timer StepTimer{*this, "Timer1"};
+  Sprite YearLabel{*this, "Label1"};  // the year: only shown and hidden
+  StrokeArray LogoStroke{*this};
+  Sprite FourthPose{*this, "Image5"};  // the poses, held outside the client area
+  Sprite ThirdPose{*this, "Image4"};
+  Sprite SecondPose{*this, "Image3"};
+  Sprite FirstPose{*this, "Image2"};
+  Sprite Hero{*this, "Image1"};
 
   // Window state: both start afresh whenever the window is created.
   std::int16_t DemoStep = 0;
@@ -47,6 +48,6 @@ class DemoWindow final : public Window {
   void RunStep(int step);
 };
 
-DemoWindow& Demoform();
+DemoWindow& OpeningDemo();
 
 }  // namespace quorvan

@@ -43,14 +43,14 @@ const WindowLayout Form4Layout{
 
 MessageWindow::MessageWindow() : Window(Form4Layout) {}
 
-MessageWindow& Form4() {
+MessageWindow& StageEndMessage() {
   static MessageWindow window;
   return window;
 }
 
 // Centred over the playfield once, when it loads; it does not follow it.
 void MessageWindow::OnLoad() {
-  const WindowRect field = Form1().Rect();
+  const WindowRect field = Playfield().Rect();
   const WindowRect own = Rect();
   Move({.left = field.width / 2 + field.left - own.width / 2,
         .top = field.height / 2 + field.top - own.height / 2,
@@ -59,13 +59,13 @@ void MessageWindow::OnLoad() {
 }
 
 void MessageWindow::OnClick(int control) {
-  if (control == Command1.Index()) G.DialogDone = false;
+  if (control == OkButton.Index()) G.WaitingForButton = false;
 }
 
 // Closing the window while a clear waits for "O K" counts as pressing it;
 // otherwise the flow would wait for a button nobody can reach.
 void MessageWindow::OnCloseRequest() {
-  G.DialogDone = false;
+  G.WaitingForButton = false;
   Hide();
 }
 

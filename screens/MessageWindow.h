@@ -1,4 +1,5 @@
-// Form4, the message window on which the stage-end screens are printed.
+// The message window on which the stage-end screens are printed; "Form4" to
+// the trace and the scenarios.
 #pragma once
 
 #include "screens/Window.h"
@@ -9,7 +10,7 @@ class MessageWindow final : public Window {
  public:
   MessageWindow();
 
-  Button Command1{*this, "Command1"};
+  Button OkButton{*this, "Command1"};
 
  private:
   void OnLoad() override;
@@ -17,6 +18,6 @@ class MessageWindow final : public Window {
   void OnCloseRequest() override;
 };
 
-MessageWindow& Form4();
+MessageWindow& StageEndMessage();
 
 }  // namespace quorvan

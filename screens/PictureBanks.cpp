@@ -67,16 +67,16 @@ const WindowLayout Objects = ObjectLayout();
 
 }  // namespace
 
-WorkingBanks::WorkingBanks() : Window(Working) {}
-ObjectBanks::ObjectBanks() : Window(Objects) {}
+WorkingBanksWindow::WorkingBanksWindow() : Window(Working) {}
+EditionBanksWindow::EditionBanksWindow() : Window(Objects) {}
 
-WorkingBanks& Form2() {
-  static WorkingBanks window;
+WorkingBanksWindow& WorkingBanks() {
+  static WorkingBanksWindow window;
   return window;
 }
 
-ObjectBanks& ObjectForm() {
-  static ObjectBanks window;
+EditionBanksWindow& EditionBanks() {
+  static EditionBanksWindow window;
   return window;
 }
 

@@ -23,7 +23,7 @@ extern const Picture Zbang;   // 32 x 16
 extern const Picture Mirror;  // 16 x 32
 extern const Picture GameIcon;
 extern const Picture DemoIcon;
-extern const std::array<Picture, 4> DemoPose;  // the demo's Image2..Image5
+extern const std::array<Picture, 4> DemoPose;  // the demo hero's four poses
 
 // Every picture of the game, for checks of the artwork.
 std::vector<const Picture*> All();

@@ -105,7 +105,7 @@ const WindowLayout Form1Layout{
 
 PlayfieldWindow::PlayfieldWindow() : Window(Form1Layout) {}
 
-PlayfieldWindow& Form1() {
+PlayfieldWindow& Playfield() {
   static PlayfieldWindow window;
   return window;
 }
@@ -117,7 +117,7 @@ void PlayfieldWindow::OnLoad() {
         .top = Tk().ScreenHeight() / 2 - 2800,
         .width = PlayfieldWidth,
         .height = PlayfieldHeight});
-  Shape1.SetRect(1, 1, Width() - 2, Height() - 1);
+  FieldBorder.SetRect(1, 1, Width() - 2, Height() - 1);
 }
 
 void PlayfieldWindow::OnKeyDown(int keyCode, int /*shift*/) {
@@ -141,7 +141,7 @@ void PlayfieldWindow::OnMouseDown(int button, int shift, int /*x*/, int /*y*/) {
 // With the Slant Wing a click on an enemy steers a shot to it, for free.
 void PlayfieldWindow::OnClick(int control) {
   for (int i = 0; i < EnemyCount; ++i) {
-    if (control != Image2[static_cast<std::size_t>(i)].Index()) continue;
+    if (control != Enemies[static_cast<std::size_t>(i)].Index()) continue;
     if (G.WingNo != 4 || G.ShotActive) return;
     G.ShotActive = true;
     G.ShotX = G.PlayerX;
@@ -154,11 +154,11 @@ void PlayfieldWindow::OnClick(int control) {
 }
 
 void PlayfieldWindow::OnTimer(int control) {
-  if (control == Timer1.Index()) G.FrameWait = false;
-  if (control == Timer2.Index()) G.TickWait = false;
-  if (control == Timer3.Index()) {
-    Zbang.Hide();
-    Timer3.SetEnabled(false);
+  if (control == FrameTimer.Index()) G.FrameWait = false;
+  if (control == PauseTimer.Index()) G.TickWait = false;
+  if (control == ExplosionTimer.Index()) {
+    Explosion.Hide();
+    ExplosionTimer.SetEnabled(false);
   }
 }
 

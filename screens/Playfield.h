@@ -1,5 +1,7 @@
-// Form1, the playfield window: every sprite of the game, the frame of the
-// field and the three timers that pace it.
+// The playfield window: every sprite of the game, the frame of the field and
+// the three timers that pace it. The trace and the scenarios know it and its
+// controls by their object names ("Form1", "Image2", "Zbang"), which each
+// member names beside its own.
 #pragma once
 
 #include <array>
@@ -24,19 +26,19 @@ class PlayfieldWindow final : public Window {
  public:
   PlayfieldWindow();
 
-  Timer Timer3{*this, "Timer3"};  // hides the explosion marker
-  Timer Timer2{*this, "Timer2"};  // the pause of WaitMs
-  Timer Timer1{*this, "Timer1"};  // the frame tick
-  Sprite Shape1{*this, "Shape1"};
-  Sprite Zbang{*this, "Zbang"};
-  Sprite Image8{*this, "Image8"};  // mirror beam
-  Sprite Image7{*this, "Image7"};  // comet
-  Sprite Image6{*this, "Image6"};  // right half of the double shot
-  Sprite Image5{*this, "Image5"};  // bomb
-  Sprite Image4{*this, "Image4"};  // Wing item
-  Sprite Image3{*this, "Image3"};  // shot
-  std::array<Sprite, EnemyCount> Image2 = ControlArray<Sprite, EnemyCount>(*this, "Image2");
-  Sprite Image1{*this, "Image1"};  // the character
+  Timer ExplosionTimer{*this, "Timer3"};  // hides the explosion marker
+  Timer PauseTimer{*this, "Timer2"};      // the pause of WaitMs
+  Timer FrameTimer{*this, "Timer1"};      // the frame tick
+  Sprite FieldBorder{*this, "Shape1"};
+  Sprite Explosion{*this, "Zbang"};
+  Sprite MirrorBeam{*this, "Image8"};
+  Sprite Comet{*this, "Image7"};
+  Sprite DoubleShotRight{*this, "Image6"};  // the double shot's second sprite
+  Sprite Bomb{*this, "Image5"};
+  Sprite WingItem{*this, "Image4"};
+  Sprite Shot{*this, "Image3"};
+  std::array<Sprite, EnemyCount> Enemies = ControlArray<Sprite, EnemyCount>(*this, "Image2");
+  Sprite Character{*this, "Image1"};
 
  private:
   void OnLoad() override;
@@ -48,6 +50,6 @@ class PlayfieldWindow final : public Window {
   void OnCloseRequest() override;
 };
 
-PlayfieldWindow& Form1();
+PlayfieldWindow& Playfield();
 
 }  // namespace quorvan

@@ -96,7 +96,7 @@ const WindowLayout Form5Layout{
 
 SetupWindow::SetupWindow() : Window(Form5Layout) {}
 
-SetupWindow& Form5() {
+SetupWindow& EditionSetup() {
   static SetupWindow window;
   return window;
 }
@@ -110,7 +110,7 @@ void SetupWindow::OnLoad() {
 }
 
 void SetupWindow::OnClick(int control) {
-  if (control == Command1.Index()) G.DialogDone = false;
+  if (control == SetUpButton.Index()) G.WaitingForButton = false;
 }
 
 // Closing the setup window is the way to leave the game.

@@ -1,4 +1,5 @@
-// Form5, the setup window before every game: the edition is chosen here.
+// The setup window before every game, where the edition is chosen; "Form5"
+// to the trace and the scenarios.
 #pragma once
 
 #include "screens/Window.h"
@@ -9,12 +10,12 @@ class SetupWindow final : public Window {
  public:
   SetupWindow();
 
-  Label Label1{*this, "Label1"};
-  Label Label2{*this, "Label2"};
-  Label Label3{*this, "Label3"};
-  OptionButton Option1{*this, "Option1"};
-  OptionButton Option2{*this, "Option2"};
-  Button Command1{*this, "Command1"};
+  Label TitleLabel{*this, "Label1"};
+  Label SubtitleLabel{*this, "Label2"};
+  Label CreditsLabel{*this, "Label3"};
+  OptionButton FirstEdition{*this, "Option1"};
+  OptionButton SecondEdition{*this, "Option2"};
+  Button SetUpButton{*this, "Command1"};
 
  private:
   void OnLoad() override;
@@ -22,6 +23,6 @@ class SetupWindow final : public Window {
   void OnCloseRequest() override;
 };
 
-SetupWindow& Form5();
+SetupWindow& EditionSetup();
 
 }  // namespace quorvan

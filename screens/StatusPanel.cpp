@@ -77,14 +77,14 @@ const WindowLayout Form3Layout{
 
 StatusPanelWindow::StatusPanelWindow() : Window(Form3Layout) {}
 
-StatusPanelWindow& Form3() {
+StatusPanelWindow& StatusPanel() {
   static StatusPanelWindow window;
   return window;
 }
 
 // The panel sits one twip above the playfield, as wide as it.
 void StatusPanelWindow::OnLoad() {
-  const WindowRect field = Form1().Rect();
+  const WindowRect field = Playfield().Rect();
   const WindowRect own = Rect();
   Move({.left = field.left,
         .top = field.top - own.height - 1,
@@ -96,22 +96,22 @@ void StatusPanelWindow::OnLoad() {
 
 // The panel never keeps the keyboard: it belongs to the playfield.
 void StatusPanelWindow::OnGotFocus() {
-  if (Form1().Visible()) Form1().SetFocus();
+  if (Playfield().Visible()) Playfield().SetFocus();
 }
 
 // Wherever the panel was dragged, the playfield hangs below it.
 void StatusPanelWindow::OnLostFocus() {
-  if (!Form1().Loaded()) return;
+  if (!Playfield().Loaded()) return;
   const WindowRect own = Rect();
-  const WindowRect field = Form1().Rect();
-  Form1().Move({.left = own.left,
-                .top = own.top + own.height,
-                .width = field.width,
-                .height = field.height});
+  const WindowRect field = Playfield().Rect();
+  Playfield().Move({.left = own.left,
+                    .top = own.top + own.height,
+                    .width = field.width,
+                    .height = field.height});
 }
 
 void StatusPanelWindow::OnCloseRequest() {
-  if (Form1().Visible()) {
+  if (Playfield().Visible()) {
     StopMusic();
     Tk().EndProgram(0);
     return;

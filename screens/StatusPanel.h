@@ -1,5 +1,5 @@
-// Form3, the status panel: one line of labels above the playfield, and the
-// handle by which the player moves the pair.
+// The status panel: one line of labels above the playfield, and the handle by
+// which the player moves the pair; "Form3" to the trace and the scenarios.
 #pragma once
 
 #include "screens/Window.h"
@@ -10,15 +10,15 @@ class StatusPanelWindow final : public Window {
  public:
   StatusPanelWindow();
 
-  Label Label1{*this, "Label1"};
+  Label EnergyTitle{*this, "Label1"};
   Label EnergyLabel{*this, "EnergyLabel"};
-  Label Label3{*this, "Label3"};
-  Label Label4{*this, "Label4"};
+  Label PercentSign{*this, "Label3"};
+  Label ScoreTitle{*this, "Label4"};
   Label ScoreLabel{*this, "ScoreLabel"};
   Label WingLabel{*this, "WingLabel"};
-  Label Label2{*this, "Label2"};
+  Label EnemyTitle{*this, "Label2"};
   Label EnemyLabel{*this, "EnemyLabel"};
-  Label Label6{*this, "Label6"};
+  Label StageTitle{*this, "Label6"};
   Label StageLabel{*this, "StageLabel"};
 
  private:
@@ -28,6 +28,6 @@ class StatusPanelWindow final : public Window {
   void OnCloseRequest() override;
 };
 
-StatusPanelWindow& Form3();
+StatusPanelWindow& StatusPanel();
 
 }  // namespace quorvan

@@ -42,7 +42,7 @@ class BombTest : public ::testing::Test {
     G.BombActive = true;
     G.BombX = column;
     G.BombY = 21;
-    Form1().Image5.Show();
+    Playfield().Bomb.Show();
     UpdateBomb();
   }
   test::HeadlessWorld world;
@@ -55,21 +55,21 @@ TEST_F(BombTest, ABombFallsFourRowsAFrameAndIsTestedOncePastRowTwentyTwo) {
   std::vector<int> rows;
   for (int n = 0; n < 5; ++n) {
     UpdateBomb();
-    rows.push_back(Form1().Image5.Top() / 240);
+    rows.push_back(Playfield().Bomb.Top() / 240);
     EXPECT_TRUE(G.BombActive);
-    EXPECT_TRUE(Form1().Image5.Visible());
-    EXPECT_EQ(Form1().Image5.Left(), 3 * 240);
+    EXPECT_TRUE(Playfield().Bomb.Visible());
+    EXPECT_EQ(Playfield().Bomb.Left(), 3 * 240);
   }
   EXPECT_EQ(rows, (std::vector<int>{5, 9, 13, 17, 21}));
   UpdateBomb();
   EXPECT_FALSE(G.BombActive);
-  EXPECT_FALSE(Form1().Image5.Visible());
+  EXPECT_FALSE(Playfield().Bomb.Visible());
 
   G.BombActive = true;
   G.BombY = 18;  // drawn on row 22 next
   UpdateBomb();
   EXPECT_TRUE(G.BombActive);
-  EXPECT_EQ(Form1().Image5.Top(), 22 * 240);
+  EXPECT_EQ(Playfield().Bomb.Top(), 22 * 240);
   G.BombY = 19;
   UpdateBomb();
   EXPECT_FALSE(G.BombActive);
@@ -95,18 +95,19 @@ TEST_F(BombTest, TheBombHitsTheCharactersTwoColumnsOnly) {
 TEST_F(BombTest, AHitFlashesTheFieldRedCostsTwentyAndTheWing) {
   G.WingNo = 8;
   G.ShotActive = true;
-  Form1().Image1.CopyPictureFrom(Form2().Image2[8]);
+  Playfield().Character.CopyPictureFrom(WorkingBanks().CharacterPictures[8]);
   Rgb during{};
-  world.toolkit.At(100, [&] { during = world.toolkit.BackColor(Form1().Id()); });
+  world.toolkit.At(100, [&] { during = world.toolkit.BackColor(Playfield().Id()); });
   DropOnto(10);
   EXPECT_EQ(during, Red);
-  EXPECT_EQ(world.toolkit.BackColor(Form1().Id()), Black);
+  EXPECT_EQ(world.toolkit.BackColor(Playfield().Id()), Black);
   EXPECT_EQ(world.waits, std::vector<int>{200});
   EXPECT_EQ(world.toolkit.Now(), 200);
   EXPECT_EQ(G.Energy, 80);
   EXPECT_EQ(G.WingNo, 0);
-  EXPECT_EQ(Form1().Image1.ShownPicture(), Form2().Image2[0].ShownPicture());
-  EXPECT_EQ(Form3().WingLabel.Caption(), "Ｑｕｏｒｖａｎ");
+  EXPECT_EQ(Playfield().Character.ShownPicture(),
+            WorkingBanks().CharacterPictures[0].ShownPicture());
+  EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Ｑｕｏｒｖａｎ");
   EXPECT_TRUE(G.ShotActive);  // the shot in flight goes on
 }
 
@@ -121,22 +122,22 @@ TEST_F(BombTest, AHitWithFifteenEnergyLeavesMinusFiveAndLosesTheStage) {
 
 TEST_F(BombTest, TheMirrorWingCostsNeitherEnergyNorTheWing) {
   G.WingNo = 7;
-  Form3().WingLabel.SetCaption("Quorvan (with Mirror Wing)");
+  StatusPanel().WingLabel.SetCaption("Quorvan (with Mirror Wing)");
   Rgb during = Black;
-  world.toolkit.At(50, [&] { during = world.toolkit.BackColor(Form1().Id()); });
+  world.toolkit.At(50, [&] { during = world.toolkit.BackColor(Playfield().Id()); });
   DropOnto(11);
   EXPECT_EQ(G.WingNo, 7);
   EXPECT_EQ(G.Energy, 100);
   EXPECT_EQ(during, Black);
   EXPECT_EQ(Files(world.wav), std::vector<std::string>{"Ching.Wav"});
-  EXPECT_EQ(Form3().WingLabel.Caption(), "Quorvan (with Mirror Wing)");
+  EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Quorvan (with Mirror Wing)");
 }
 
 TEST_F(BombTest, WithNoEnemyInTheColumnAReflectionIsOnlyTheBeamAndItsSound) {
   G.WingNo = 7;
   const GameState before = G;
   std::vector<int> beamRows;
-  auto& beam = Form1().Image8;
+  auto& beam = Playfield().MirrorBeam;
   for (int step = 0; step < 23; ++step)
     world.toolkit.At(5 * step + 2, [&] {
       EXPECT_TRUE(beam.Visible());
@@ -160,8 +161,8 @@ TEST_F(BombTest, WithNoEnemyInTheColumnAReflectionIsOnlyTheBeamAndItsSound) {
 TEST_F(BombTest, AReflectionDestroysEveryEnemyCoveringTheColumnOnAnyRow) {
   G.WingNo = 7;
   G.Score = 1000;
-  Form3().ScoreLabel.SetCaption("1000");
-  Form3().EnemyLabel.SetCaption("30");
+  StatusPanel().ScoreLabel.SetCaption("1000");
+  StatusPanel().EnemyLabel.SetCaption("30");
   G.EnemyX[1] = 11;  // its left cell in the column, top row
   G.EnemyY[1] = 0;
   G.EnemyX[4] = 10;  // its right cell in the column, low down
@@ -179,16 +180,16 @@ TEST_F(BombTest, AReflectionDestroysEveryEnemyCoveringTheColumnOnAnyRow) {
   EXPECT_EQ(G.EnemyY[4], 10);
   EXPECT_EQ(G.EnemyX[6], 12);
   EXPECT_EQ(G.EnemyX[0], 9);
-  EXPECT_EQ(Form1().Zbang.Left(), 10 * 240);  // the last blast: slot 4's old cell
-  EXPECT_EQ(Form1().Zbang.Top(), 20 * 240);
+  EXPECT_EQ(Playfield().Explosion.Left(), 10 * 240);  // the last blast: slot 4's old cell
+  EXPECT_EQ(Playfield().Explosion.Top(), 20 * 240);
   EXPECT_EQ(Files(world.wav), (std::vector<std::string>{"Ching.Wav", "Bang1.Wav", "Bang1.Wav"}));
   std::vector<int> waits(23, 5);
   waits.push_back(300);
   waits.push_back(300);
   EXPECT_EQ(world.waits, waits);
   // The panel is left for the next refresh.
-  EXPECT_EQ(Form3().ScoreLabel.Caption(), "1000");
-  EXPECT_EQ(Form3().EnemyLabel.Caption(), "30");
+  EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "1000");
+  EXPECT_EQ(StatusPanel().EnemyLabel.Caption(), "30");
 }
 
 TEST_F(BombTest, TheBeamTakesAnItemCoveringItsColumnOnAnyRow) {

@@ -50,7 +50,7 @@ TEST_F(MoveCharacterTest, FireLaunchesAShotAboveTheCharacter) {
   EXPECT_EQ(G.InputCommand, 0);
   EXPECT_EQ(G.HitBonus, 0);
   EXPECT_EQ(G.Energy, 99);
-  EXPECT_EQ(Form3().EnergyLabel.Caption(), "99");
+  EXPECT_EQ(StatusPanel().EnergyLabel.Caption(), "99");
 }
 
 TEST_F(MoveCharacterTest, TheSweepingWingsCostMoreEnergyPerShot) {
@@ -70,7 +70,7 @@ TEST_F(MoveCharacterTest, AShotCanTakeTheEnergyBelowZero) {
   G.InputCommand = 3;
   MoveCharacter();
   EXPECT_EQ(G.Energy, -0.5f);
-  EXPECT_EQ(Form3().EnergyLabel.Caption(), "-1");
+  EXPECT_EQ(StatusPanel().EnergyLabel.Caption(), "-1");
 }
 
 TEST_F(MoveCharacterTest, AFireDuringAFlightWaitsForTheShotToEnd) {
@@ -98,10 +98,10 @@ TEST_F(MoveCharacterTest, TheSlantWingAimsItsKeyboardShotStraightUp) {
 
 TEST_F(MoveCharacterTest, TheCharacterIsDrawnOnRowTwentyThreeEveryFrame) {
   G.PlayerX = 5;
-  PlaceOnGrid(5, 22, Form1().Image1);
+  PlaceOnGrid(5, 22, Playfield().Character);
   MoveCharacter();
-  EXPECT_EQ(Form1().Image1.Top(), 23 * 240);
-  EXPECT_EQ(Form1().Image1.Left(), 5 * 240);
+  EXPECT_EQ(Playfield().Character.Top(), 23 * 240);
+  EXPECT_EQ(Playfield().Character.Left(), 5 * 240);
 }
 
 TEST(CharacterInPlay, StandsOnRowTwentyTwoAfterSetupAndTwentyThreeFromTheFirstFrame) {

@@ -57,10 +57,10 @@ TEST_F(CometTest, TheCometReachesTwoCellsEitherWayButNotThree) {
   EXPECT_EQ(G.Score, 20);
   EXPECT_EQ(world.wav.size(), 2u);
   EXPECT_EQ(world.wav.at(0).first, "Bang1.Wav");
-  EXPECT_EQ(Form1().Zbang.Left(), 12 * 240);  // slot 3 blasted last
-  EXPECT_EQ(Form1().Zbang.Top(), 7 * 240);
-  EXPECT_EQ(Form3().ScoreLabel.Caption(), "20");
-  EXPECT_EQ(Form3().EnemyLabel.Caption(), "28");
+  EXPECT_EQ(Playfield().Explosion.Left(), 12 * 240);  // slot 3 blasted last
+  EXPECT_EQ(Playfield().Explosion.Top(), 7 * 240);
+  EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "20");
+  EXPECT_EQ(StatusPanel().EnemyLabel.Caption(), "28");
   EXPECT_TRUE(G.CometActive);
 }
 
@@ -81,7 +81,7 @@ TEST_F(CometTest, EnemiesInReachAreDestroyedInSlotOrderAndARespawnInReachWaitsAN
   EXPECT_EQ(EnemyCell(1), std::make_pair(0, 0));
   EXPECT_EQ(G.Score, 40);
   EXPECT_EQ(G.EnemiesLeft, 26);
-  EXPECT_EQ(Form3().ScoreLabel.Caption(), "40");
+  EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "40");
 }
 
 TEST_F(CometTest, TheCometTakesTheWingItemInReachForFiveHundred) {
@@ -96,15 +96,15 @@ TEST_F(CometTest, TheCometTakesTheWingItemInReachForFiveHundred) {
   EXPECT_FALSE(G.WingItemActive);
   EXPECT_EQ(G.Energy, 60);
   EXPECT_EQ(G.Score, 510);
-  EXPECT_EQ(Form3().ScoreLabel.Caption(), "510");
-  EXPECT_EQ(Form3().EnemyLabel.Caption(), "29");
+  EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "510");
+  EXPECT_EQ(StatusPanel().EnemyLabel.Caption(), "29");
 }
 
 TEST_F(CometTest, ACometIsDrawnOnTwentyThreeCellsAndGoneOnTheNextUpdate) {
   G.CometActive = true;
   G.CometX = 14;  // the rightmost start
   G.CometY = 0;
-  auto& comet = Form1().Image7;
+  auto& comet = Playfield().Comet;
   for (int k = 1; k <= 22; ++k) {
     UpdateComet();
     EXPECT_TRUE(comet.Visible());
@@ -113,11 +113,11 @@ TEST_F(CometTest, ACometIsDrawnOnTwentyThreeCellsAndGoneOnTheNextUpdate) {
   }
   EXPECT_TRUE(G.CometActive);
   G.Score = 70;
-  Form3().ScoreLabel.SetCaption("0");
+  StatusPanel().ScoreLabel.SetCaption("0");
   UpdateComet();
   EXPECT_FALSE(G.CometActive);
   EXPECT_FALSE(comet.Visible());
-  EXPECT_EQ(Form3().ScoreLabel.Caption(), "0");  // the leaving update refreshes nothing
+  EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "0");  // the leaving update refreshes nothing
 }
 
 TEST_F(CometTest, TheCometLeavesPastColumnThirtyNineAndHitsNothingThere) {

@@ -15,7 +15,7 @@ constexpr int HideMs = 4800;
 // The demo window on a bare headless world, its clock run by hand.
 class DemoTest : public ::testing::Test {
  protected:
-  DemoTest() { Demoform().Show(); }
+  DemoTest() { OpeningDemo().Show(); }
 
   // Runs every tick up to and including time `ms`.
   void RunTo(int ms) {
@@ -28,7 +28,7 @@ class DemoTest : public ::testing::Test {
   static int At(int step) { return (step + 1) * DemoTickMs; }
 
   const ControlLayout& Design(const char* name, int index = -1) {
-    auto& demo = Demoform();
+    auto& demo = OpeningDemo();
     return demo.Layout().controls[static_cast<std::size_t>(demo.ControlIndex(name, index))];
   }
 
@@ -83,20 +83,20 @@ TEST(DemoRun, AKeyWithoutShiftCtrlOrAltChangesNothing) {
 // --- the window itself ---
 
 TEST_F(DemoTest, TheWindowIsCentredOnTheScreen) {
-  const WindowRect r = Demoform().Rect();
+  const WindowRect r = OpeningDemo().Rect();
   EXPECT_EQ(r.left, HeadlessToolkit::ScreenWidthTwips / 2 - 3765 / 2);
   EXPECT_EQ(r.top, HeadlessToolkit::ScreenHeightTwips / 2 - 1380 / 2);
 }
 
 TEST_F(DemoTest, LoadHidesTheYearAndStrokesAndReadiesTheStandingHero) {
-  auto& demo = Demoform();
-  EXPECT_FALSE(demo.Label1.Visible());
-  for (int n = 1; n <= LogoStrokes; ++n) EXPECT_FALSE(demo.Line1(n).Visible()) << n;
-  EXPECT_FALSE(demo.Image1.Visible());
-  EXPECT_EQ(demo.Image1.ShownPicture(), &pictures::DemoPose[0]);
-  EXPECT_EQ(demo.Image1.Left(), 120);
-  EXPECT_EQ(demo.Image1.Top(), 800);
-  EXPECT_EQ(demo.Timer1.Interval(), DemoTickMs);
+  auto& demo = OpeningDemo();
+  EXPECT_FALSE(demo.YearLabel.Visible());
+  for (int n = 1; n <= LogoStrokes; ++n) EXPECT_FALSE(demo.LogoStroke(n).Visible()) << n;
+  EXPECT_FALSE(demo.Hero.Visible());
+  EXPECT_EQ(demo.Hero.ShownPicture(), &pictures::DemoPose[0]);
+  EXPECT_EQ(demo.Hero.Left(), 120);
+  EXPECT_EQ(demo.Hero.Top(), 800);
+  EXPECT_EQ(demo.StepTimer.Interval(), DemoTickMs);
   EXPECT_EQ(demo.DemoStep, 0);
 }
 
@@ -107,13 +107,14 @@ TEST_F(DemoTest, EachGroupOfStrokesAppearsAtItsStepInItsColour) {
   };
   const Group groups[] = {{4, 1, 2, Cyan},  {5, 3, 6, Green},     {6, 7, 9, White},
                           {7, 10, 13, Red}, {8, 14, 17, Magenta}, {9, 18, 19, Yellow}};
-  auto& demo = Demoform();
+  auto& demo = OpeningDemo();
   for (const Group& g : groups) {
     RunTo(Before(g.step));
-    for (int n = g.first; n <= g.last; ++n) EXPECT_FALSE(demo.Line1(n).Visible()) << n;
+    for (int n = g.first; n <= g.last; ++n) EXPECT_FALSE(demo.LogoStroke(n).Visible()) << n;
     RunTo(At(g.step));
     for (int n = 1; n <= LogoStrokes; ++n) {
-      EXPECT_EQ(demo.Line1(n).Visible(), n <= g.last) << "stroke " << n << " at step " << g.step;
+      EXPECT_EQ(demo.LogoStroke(n).Visible(), n <= g.last)
+          << "stroke " << n << " at step " << g.step;
     }
     for (int n = g.first; n <= g.last; ++n) EXPECT_EQ(Design("Line1", n).fore, g.colour) << n;
   }
@@ -126,41 +127,41 @@ TEST_F(DemoTest, TheHeroHopsThroughItsPosesAndEndsVisibleAt140By50) {
   };
   const Pose poses[] = {{4, 50, 800, 1},  {5, 120, 800, 0}, {6, 120, 50, 2},
                         {7, 120, 800, 0}, {8, 120, 50, 2},  {9, 140, 50, 3}};
-  auto& demo = Demoform();
+  auto& demo = OpeningDemo();
   RunTo(Before(4));
-  EXPECT_FALSE(demo.Image1.Visible());
+  EXPECT_FALSE(demo.Hero.Visible());
   for (const Pose& p : poses) {
     RunTo(At(p.step));
-    EXPECT_EQ(demo.Image1.Left(), p.left) << "step " << p.step;
-    EXPECT_EQ(demo.Image1.Top(), p.top) << "step " << p.step;
-    EXPECT_EQ(demo.Image1.ShownPicture(), &pictures::DemoPose[static_cast<std::size_t>(p.picture)])
+    EXPECT_EQ(demo.Hero.Left(), p.left) << "step " << p.step;
+    EXPECT_EQ(demo.Hero.Top(), p.top) << "step " << p.step;
+    EXPECT_EQ(demo.Hero.ShownPicture(), &pictures::DemoPose[static_cast<std::size_t>(p.picture)])
         << "step " << p.step;
-    EXPECT_EQ(demo.Image1.Width(),
+    EXPECT_EQ(demo.Hero.Width(),
               pictures::DemoPose[static_cast<std::size_t>(p.picture)].width * TwipsPerPixel);
-    EXPECT_TRUE(demo.Image1.Visible()) << "step " << p.step;
+    EXPECT_TRUE(demo.Hero.Visible()) << "step " << p.step;
   }
   RunTo(HideMs);
-  EXPECT_EQ(demo.Image1.Left(), 140);
-  EXPECT_EQ(demo.Image1.Top(), 50);
+  EXPECT_EQ(demo.Hero.Left(), 140);
+  EXPECT_EQ(demo.Hero.Top(), 50);
 }
 
 TEST_F(DemoTest, TheYearAppearsAt2800ms) {
   RunTo(Before(13));
-  EXPECT_FALSE(Demoform().Label1.Visible());
+  EXPECT_FALSE(OpeningDemo().YearLabel.Visible());
   RunTo(At(13));
-  EXPECT_TRUE(Demoform().Label1.Visible());
+  EXPECT_TRUE(OpeningDemo().YearLabel.Visible());
   EXPECT_EQ(Design("Label1").caption, std::string("1997"));
   EXPECT_EQ(Design("Label1").fore, Green);
 }
 
 TEST_F(DemoTest, StepTwentyThreeStopsTheTimerAndHidesTheWindowAt4800ms) {
-  auto& demo = Demoform();
+  auto& demo = OpeningDemo();
   RunTo(HideMs - 1);
   EXPECT_TRUE(demo.Visible());
   RunTo(HideMs);
   EXPECT_FALSE(demo.Visible());
   EXPECT_TRUE(demo.Loaded());
-  EXPECT_EQ(demo.Timer1.Interval(), 0);
+  EXPECT_EQ(demo.StepTimer.Interval(), 0);
   EXPECT_EQ(demo.DemoStep, 24);  // counted on the last tick too
   world.toolkit.At(HideMs + 1000, [] {});
   world.toolkit.PumpEvents();
@@ -170,23 +171,23 @@ TEST_F(DemoTest, StepTwentyThreeStopsTheTimerAndHidesTheWindowAt4800ms) {
 TEST_F(DemoTest, ShiftCtrlOrAltEachSilenceTheJingle) {
   RunTo(0);  // the shown window takes the keys
   for (int shift : {1, 2, 4, 7}) {
-    Demoform().NoPlayMode = false;
+    OpeningDemo().NoPlayMode = false;
     world.wav.clear();
     world.toolkit.KeyDown(65, shift);
     EXPECT_EQ(world.wav, (std::vector<std::pair<std::string, int>>{{"Dummy.wav", 3}})) << shift;
-    EXPECT_TRUE(Demoform().NoPlayMode) << shift;
+    EXPECT_TRUE(OpeningDemo().NoPlayMode) << shift;
   }
 }
 
 TEST_F(DemoTest, AFreshWindowStartsAtStepZeroWithTheJingleAllowed) {
-  auto& demo = Demoform();
+  auto& demo = OpeningDemo();
   world.toolkit.At(300, [&] { world.toolkit.KeyDown(16, 1); });
   RunTo(HideMs);
   ASSERT_TRUE(demo.NoPlayMode);
   demo.Unload();
   world.wav.clear();
   const int shownAt = HideMs + 1000;
-  world.toolkit.At(shownAt, [] { Demoform().Show(); });
+  world.toolkit.At(shownAt, [] { OpeningDemo().Show(); });
   RunTo(shownAt);
   EXPECT_EQ(demo.DemoStep, 0);
   EXPECT_FALSE(demo.NoPlayMode);
@@ -198,10 +199,10 @@ TEST_F(DemoTest, AFreshWindowStartsAtStepZeroWithTheJingleAllowed) {
 // right; the lettering must keep clear of both, inside the client area.
 TEST_F(DemoTest, TheLogoLiesInsideTheWindowClearOfTheHeroAndTheYear) {
   int heroRight = 0;
-  auto& demo = Demoform();
+  auto& demo = OpeningDemo();
   for (int step = 4; step <= 9; ++step) {
     RunTo(At(step));
-    heroRight = std::max(heroRight, demo.Image1.Left() + demo.Image1.Width());
+    heroRight = std::max(heroRight, demo.Hero.Left() + demo.Hero.Width());
   }
   const auto& year = Design("Label1");
   for (int n = 1; n <= LogoStrokes; ++n) {

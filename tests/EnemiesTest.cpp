@@ -25,7 +25,7 @@ TEST_F(WanderEnemyTest, TheFirstDrawPicksTheEnemyAndTheSecondItsDirection) {
   QueueRandomValues({0.3, 0.6}, false);  // slot 2, direction 3: down
   WanderEnemy();
   EXPECT_EQ(G.EnemyY[2], 6);
-  EXPECT_EQ(Form1().Image2[2].Top(), 6 * 240);
+  EXPECT_EQ(Playfield().Enemies[2].Top(), 6 * 240);
   GameState expected = before;
   expected.EnemyY[2] = 6;
   EXPECT_EQ(G, expected);  // the other seven keep their cells
@@ -52,33 +52,33 @@ TEST_F(WanderEnemyTest, TheBoundsKeepEnemiesOnColumnsZeroToThirtyEightAndRowsZer
   EXPECT_EQ(G.EnemyY[6], 20);
   EXPECT_EQ(G.EnemyX[5], 0);
   EXPECT_EQ(G.EnemyY[4], 0);
-  EXPECT_EQ(Form1().Image2[7].Left(), 38 * 240);  // placed even when it did not move
+  EXPECT_EQ(Playfield().Enemies[7].Left(), 38 * 240);  // placed even when it did not move
 }
 
 TEST(Explosion, TheMarkerHidesTwoHundredMillisecondsAfterTheLastBlast) {
   test::HeadlessWorld world;
-  auto& field = Form1();
+  auto& field = Playfield();
   world.toolkit.At(300, [] { ShowExplosion(); });
   world.toolkit.At(400, [] { ShowExplosion(); });
   world.toolkit.At(590, [] {});
   while (world.toolkit.Now() < 590) world.toolkit.PumpEvents();
-  EXPECT_TRUE(field.Zbang.Visible());
+  EXPECT_TRUE(field.Explosion.Visible());
   world.toolkit.PumpEvents();
   EXPECT_EQ(world.toolkit.Now(), 600);
-  EXPECT_FALSE(field.Zbang.Visible());
-  EXPECT_FALSE(field.Timer3.Enabled());
+  EXPECT_FALSE(field.Explosion.Visible());
+  EXPECT_FALSE(field.ExplosionTimer.Enabled());
 }
 
 TEST(Explosion, TheMarkerTimerSwitchesItselfOffAfterLoad) {
   test::HeadlessWorld world;
-  auto& field = Form1();
-  EXPECT_TRUE(field.Timer3.Enabled());
+  auto& field = Playfield();
+  EXPECT_TRUE(field.ExplosionTimer.Enabled());
   world.toolkit.PumpEvents();
   EXPECT_EQ(world.toolkit.Now(), 160);  // the frame timer ticks first
   world.toolkit.PumpEvents();
   EXPECT_EQ(world.toolkit.Now(), 200);
-  EXPECT_FALSE(field.Timer3.Enabled());
-  EXPECT_FALSE(field.Zbang.Visible());
+  EXPECT_FALSE(field.ExplosionTimer.Enabled());
+  EXPECT_FALSE(field.Explosion.Visible());
 }
 
 TEST(EnemiesInPlay, ExactlyOneEnemyMovesEveryFrame) {

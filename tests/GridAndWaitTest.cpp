@@ -10,7 +10,7 @@ namespace {
 
 TEST(PlaceOnGrid, PutsTheSpriteOnTheCellsTopLeftCorner) {
   test::HeadlessWorld world;
-  auto& sprite = Form1().Image5;
+  auto& sprite = Playfield().Bomb;
   PlaceOnGrid(0, 0, sprite);
   EXPECT_EQ(sprite.Left(), 0);
   EXPECT_EQ(sprite.Top(), 0);
@@ -21,7 +21,7 @@ TEST(PlaceOnGrid, PutsTheSpriteOnTheCellsTopLeftCorner) {
 
 TEST(PlaceOnGrid, ANegativeCellPlacesTheSpriteOutsideTheFieldWithoutFailing) {
   test::HeadlessWorld world;
-  auto& sprite = Form1().Image7;
+  auto& sprite = Playfield().Comet;
   PlaceOnGrid(-1, -3, sprite);
   EXPECT_EQ(sprite.Left(), -240);
   EXPECT_EQ(sprite.Top(), -720);
@@ -29,7 +29,7 @@ TEST(PlaceOnGrid, ANegativeCellPlacesTheSpriteOutsideTheFieldWithoutFailing) {
 
 TEST(PlaceOnGrid, NeitherShowsNorHidesTheSprite) {
   test::HeadlessWorld world;
-  auto& sprite = Form1().Zbang;
+  auto& sprite = Playfield().Explosion;
   ASSERT_FALSE(sprite.Visible());
   PlaceOnGrid(3, 4, sprite);
   EXPECT_FALSE(sprite.Visible());
@@ -37,7 +37,7 @@ TEST(PlaceOnGrid, NeitherShowsNorHidesTheSprite) {
 
 TEST(WaitMs, LastsUntilTheFirstTickOfTheWaitTimer) {
   test::HeadlessWorld world;
-  Form1().Load();
+  Playfield().Load();
   const auto start = world.toolkit.Now();
   WaitMs(300);
   EXPECT_EQ(world.toolkit.Now() - start, 300);
@@ -48,14 +48,14 @@ TEST(WaitMs, LastsUntilTheFirstTickOfTheWaitTimer) {
 TEST(WaitMs, LeavesTheWaitTimerDisabledWithIntervalZero) {
   test::HeadlessWorld world;
   WaitMs(200);
-  EXPECT_FALSE(Form1().Timer2.Enabled());
-  EXPECT_EQ(Form1().Timer2.Interval(), 0);
+  EXPECT_FALSE(Playfield().PauseTimer.Enabled());
+  EXPECT_EQ(Playfield().PauseTimer.Interval(), 0);
   EXPECT_FALSE(G.TickWait);
 }
 
 TEST(WaitMs, KeepsHandlingOtherEventsSuchAsTheFrameTick) {
   test::HeadlessWorld world;
-  Form1().Timer1.SetEnabled(true);  // ticks every 160 ms
+  Playfield().FrameTimer.SetEnabled(true);  // ticks every 160 ms
   G.FrameWait = true;
   WaitMs(200);
   EXPECT_FALSE(G.FrameWait);
@@ -63,7 +63,7 @@ TEST(WaitMs, KeepsHandlingOtherEventsSuchAsTheFrameTick) {
 
 TEST(WaitMs, InputDuringThePauseIsStoredForTheNextFrame) {
   test::HeadlessWorld world;
-  Form1().Show();
+  Playfield().Show();
   world.toolkit.At(world.toolkit.Now() + 100, [&] { world.toolkit.KeyDown(39, 0); });
   WaitMs(300);
   EXPECT_EQ(G.InputCommand, 1);

@@ -59,7 +59,7 @@ TEST_F(HiddenEntriesTest, TheEnemyCountRoundsHalvesToTheEvenNeighbour) {
     typist.answers = {entry};
     AskEnemyCount();
     EXPECT_EQ(G.EnemiesLeft, expected) << entry;
-    EXPECT_EQ(Form3().EnemyLabel.Caption(), std::to_string(expected));
+    EXPECT_EQ(StatusPanel().EnemyLabel.Caption(), std::to_string(expected));
   }
   EXPECT_EQ(typist.title, "ずるいな！");
 }
@@ -92,18 +92,18 @@ TEST_F(HiddenEntriesTest, AWingOutOfRangeAsksAgainWithTheValueJustEntered) {
   AskWingNumber();
   EXPECT_EQ(G.WingNo, 10);
   EXPECT_EQ(typist.defaults, (std::vector<std::string>{"3", "11", "-1", "ten", "2.5"}));
-  EXPECT_EQ(Form3().WingLabel.Caption(), "Quorvan (with Super Quorvan)");
+  EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Quorvan (with Super Quorvan)");
 }
 
 TEST_F(HiddenEntriesTest, ANewWingEndsTheShotInFlight) {
   typist.answers = {"7"};
   G.ShotActive = true;
-  Form1().Image3.Show();
-  Form1().Image6.Show();
+  Playfield().Shot.Show();
+  Playfield().DoubleShotRight.Show();
   AskWingNumber();
   EXPECT_FALSE(G.ShotActive);
-  EXPECT_FALSE(Form1().Image3.Visible());
-  EXPECT_FALSE(Form1().Image6.Visible());
+  EXPECT_FALSE(Playfield().Shot.Visible());
+  EXPECT_FALSE(Playfield().DoubleShotRight.Visible());
 }
 
 TEST_F(HiddenEntriesTest, AnEmptyWingEntryLeavesEverythingAsItWas) {
@@ -115,7 +115,7 @@ TEST_F(HiddenEntriesTest, AnEmptyWingEntryLeavesEverythingAsItWas) {
 }
 
 TEST_F(HiddenEntriesTest, TheHiddenKeysOfThePlayfieldOpenTheEntries) {
-  Form1().Show();
+  Playfield().Show();
   typist.answers = {"4", "17"};
   for (int key : {145}) world.toolkit.At(0, [&, key] { world.toolkit.KeyDown(key, 0); });
   world.toolkit.At(0, [&] { world.toolkit.KeyDown(93, 0); });

@@ -46,7 +46,7 @@ class ShotTest : public ::testing::Test {
   }
 
   static void ExpectShotOn(int x, int y) {
-    const auto& shot = Form1().Image3;
+    const auto& shot = Playfield().Shot;
     EXPECT_EQ(shot.Left(), x * 240);
     EXPECT_EQ(shot.Top(), y * 240);
     EXPECT_EQ(shot.Height(), 240);
@@ -77,8 +77,8 @@ TEST_F(ShotTest, TheSpeedWingScansRowsTwentyOneTwentyAndNineteenInOneFrame) {
   EXPECT_EQ(G.EnemiesLeft, 47);
   EXPECT_EQ(G.Score, 50 + 100 + 150);
   EXPECT_EQ(G.HitBonus, 150);
-  EXPECT_EQ(Form3().ScoreLabel.Caption(), "300");
-  EXPECT_EQ(Form3().EnemyLabel.Caption(), "47");
+  EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "300");
+  EXPECT_EQ(StatusPanel().EnemyLabel.Caption(), "47");
 }
 
 TEST_F(ShotTest, RowZeroIsStillDrawnAndScannedAndTheNextStepEndsTheShot) {
@@ -91,7 +91,7 @@ TEST_F(ShotTest, RowZeroIsStillDrawnAndScannedAndTheNextStepEndsTheShot) {
   UpdateShot();
   EXPECT_EQ(G.ShotY, -1);
   EXPECT_FALSE(G.ShotActive);
-  EXPECT_FALSE(Form1().Image3.Visible());
+  EXPECT_FALSE(Playfield().Shot.Visible());
 }
 
 TEST_F(ShotTest, TheSpeedWingStopsStepsOnceItsShotHasLeftTheTop) {
@@ -99,7 +99,7 @@ TEST_F(ShotTest, TheSpeedWingStopsStepsOnceItsShotHasLeftTheTop) {
   UpdateShot();
   EXPECT_EQ(G.ShotY, -1);  // not -2: the third step does nothing
   EXPECT_FALSE(G.ShotActive);
-  EXPECT_FALSE(Form1().Image3.Visible());
+  EXPECT_FALSE(Playfield().Shot.Visible());
 }
 
 TEST_F(ShotTest, AOneCellShotHitsTheEnemyOnItsColumnOrOneToTheLeftOnly) {
@@ -127,7 +127,7 @@ TEST_F(ShotTest, ThreeEnemiesInOneColumnGiveFiftyThenHundredThenHundredFifty) {
   EXPECT_EQ(G.ShotY, 10);
   EXPECT_EQ(G.Score, 300);
   EXPECT_EQ(G.EnemiesLeft, 47);
-  EXPECT_EQ(Form3().EnemyLabel.Caption(), "47");
+  EXPECT_EQ(StatusPanel().EnemyLabel.Caption(), "47");
   EXPECT_EQ(world.wav, (Wavs{{"Bang1.wav", 1}, {"Bang1.wav", 1}, {"Bang1.wav", 1}}));
 }
 
@@ -142,7 +142,7 @@ TEST_F(ShotTest, AShotThatHitsNothingLeavesScoreHitBonusAndTheRandomDrawsAlone) 
   EXPECT_EQ(G.EnemiesLeft, 50);
   EXPECT_EQ(Rnd(), 0.25);
   EXPECT_TRUE(world.wav.empty());
-  EXPECT_EQ(Form3().ScoreLabel.Caption(), "1234");
+  EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "1234");
 }
 
 TEST_F(ShotTest, AKillBlastsTheOldCellThenRespawnsColumnFirstThenRow) {
@@ -150,14 +150,14 @@ TEST_F(ShotTest, AKillBlastsTheOldCellThenRespawnsColumnFirstThenRow) {
   PutEnemy(2, 7, 14);
   QueueRandomValues({0.5, 0.25}, false);
   UpdateShot();
-  const auto& field = Form1();
-  EXPECT_EQ(field.Zbang.Left(), 7 * 240);
-  EXPECT_EQ(field.Zbang.Top(), 14 * 240);
-  EXPECT_TRUE(field.Zbang.Visible());
+  const auto& field = Playfield();
+  EXPECT_EQ(field.Explosion.Left(), 7 * 240);
+  EXPECT_EQ(field.Explosion.Top(), 14 * 240);
+  EXPECT_TRUE(field.Explosion.Visible());
   EXPECT_EQ(G.EnemyX[2], 19);
   EXPECT_EQ(G.EnemyY[2], 5);
-  EXPECT_EQ(field.Image2[2].Left(), 19 * 240);
-  EXPECT_EQ(field.Image2[2].Top(), 5 * 240);
+  EXPECT_EQ(field.Enemies[2].Left(), 19 * 240);
+  EXPECT_EQ(field.Enemies[2].Top(), 5 * 240);
   EXPECT_EQ(world.wav, (Wavs{{"Bang1.wav", 1}}));
 }
 
@@ -228,21 +228,21 @@ TEST_F(ShotTest, AFollowWingHitBlastsASecondEnemyThreeHundredMillisecondsLater) 
   G.Score = 1000;
   std::pair<int, int> markerDuringWait{-1, -1};
   world.toolkit.At(100, [&] {
-    markerDuringWait = {Form1().Zbang.Left() / 240, Form1().Zbang.Top() / 240};
+    markerDuringWait = {Playfield().Explosion.Left() / 240, Playfield().Explosion.Top() / 240};
   });
   UpdateShot();
   EXPECT_EQ(markerDuringWait, std::make_pair(5, 10));
   EXPECT_EQ(world.toolkit.Now(), 300);
-  EXPECT_EQ(Form1().Zbang.Left(), 19 * 240);
-  EXPECT_EQ(Form1().Zbang.Top(), 10 * 240);
-  EXPECT_TRUE(Form1().Zbang.Visible());
+  EXPECT_EQ(Playfield().Explosion.Left(), 19 * 240);
+  EXPECT_EQ(Playfield().Explosion.Top(), 10 * 240);
+  EXPECT_TRUE(Playfield().Explosion.Visible());
   EXPECT_EQ(G.EnemyX[6], 9);
   EXPECT_EQ(G.EnemyY[6], 5);
   EXPECT_EQ(G.Score, 1000 + 50 + 10);
   EXPECT_EQ(G.HitBonus, 50);
   EXPECT_EQ(G.EnemiesLeft, 48);
   EXPECT_EQ(world.wav, (Wavs{{"Bang1.wav", 1}, {"Bang1.Wav", 1}}));
-  EXPECT_EQ(Form3().EnemyLabel.Caption(), "48");
+  EXPECT_EQ(StatusPanel().EnemyLabel.Caption(), "48");
 }
 
 TEST_F(ShotTest, AfterAChainTheScanGoesOnAfterTheChainedSlot) {
@@ -287,7 +287,7 @@ TEST_F(ShotTest, TheDoubleShotDrawsTwoSpritesSideBySide) {
   Fire(3, 5);
   UpdateShot();
   ExpectShotOn(5, 21);
-  const auto& right = Form1().Image6;
+  const auto& right = Playfield().DoubleShotRight;
   EXPECT_EQ(right.Left(), 6 * 240);
   EXPECT_EQ(right.Top(), 21 * 240);
   EXPECT_EQ(right.Height(), 240);
@@ -317,8 +317,8 @@ TEST_F(ShotTest, TheDoubleShotNeverChainsAndEndsWithBothSpritesHidden) {
   EXPECT_EQ(world.toolkit.Now(), 0);
   UpdateShot();
   EXPECT_FALSE(G.ShotActive);
-  EXPECT_FALSE(Form1().Image3.Visible());
-  EXPECT_FALSE(Form1().Image6.Visible());
+  EXPECT_FALSE(Playfield().Shot.Visible());
+  EXPECT_FALSE(Playfield().DoubleShotRight.Visible());
 }
 
 // --- the steered shot ---
@@ -382,7 +382,7 @@ TEST_F(ShotTest, TheKeyboardSteeredShotRisesStraightToRowZeroThenLeaves) {
   EXPECT_EQ(cells[21], (Cell{10, 0}));
   EXPECT_EQ(cells[22], (Cell{10, -1}));
   EXPECT_FALSE(G.ShotActive);
-  EXPECT_FALSE(Form1().Image3.Visible());
+  EXPECT_FALSE(Playfield().Shot.Visible());
 }
 
 TEST_F(ShotTest, TheSteeredShotHitsWithTheOneCellRuleAndItsOwnSound) {
@@ -413,7 +413,7 @@ TEST_F(ShotTest, AnEnergyItemHitRefillsEnergyAndTheShotFliesOn) {
   test::PutWingItem(10, 9, 12);
   UpdateShot();
   EXPECT_EQ(G.Score, 500);
-  EXPECT_EQ(Form3().ScoreLabel.Caption(), "500");
+  EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "500");
   EXPECT_EQ(G.Energy, 100);
   EXPECT_FALSE(G.WingItemActive);
   EXPECT_TRUE(G.ShotActive);
@@ -443,10 +443,10 @@ TEST_F(ShotTest, ASpeedWingShotThatTakesAWingItemInItsFirstStepEndsThere) {
   EXPECT_EQ(G.WingNo, 7);
   EXPECT_FALSE(G.ShotActive);
   EXPECT_EQ(G.ShotY, 21);
-  EXPECT_FALSE(Form1().Image3.Visible());
-  EXPECT_FALSE(Form1().Image6.Visible());
+  EXPECT_FALSE(Playfield().Shot.Visible());
+  EXPECT_FALSE(Playfield().DoubleShotRight.Visible());
   EXPECT_EQ(G.Score, 500);
-  EXPECT_EQ(Form3().ScoreLabel.Caption(), "500");
+  EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "500");
 }
 
 TEST_F(ShotTest, TheItemIsCheckedAfterTheEnemiesOfTheSameStep) {
@@ -474,8 +474,8 @@ TEST_F(ShotTest, AWingOutsideTheTableOnlyRefreshesTheLabels) {
     EXPECT_TRUE(G.ShotActive);
     EXPECT_EQ(G.ShotY, 13);
     EXPECT_EQ(G.EnemiesLeft, 3);
-    EXPECT_EQ(Form3().ScoreLabel.Caption(), "70");
-    EXPECT_EQ(Form3().EnemyLabel.Caption(), "3");
+    EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "70");
+    EXPECT_EQ(StatusPanel().EnemyLabel.Caption(), "3");
   }
 }
 

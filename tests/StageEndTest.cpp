@@ -54,8 +54,8 @@ TEST_F(StageClearTest, ANormalClearMovesOnCarryingTheSurplus) {
   EXPECT_EQ(printed.lines.at(0), "Stage 6 Clear");
   EXPECT_EQ(G.StageNo, 6);
   EXPECT_EQ(G.EnemyCarry, -3);
-  EXPECT_FALSE(Form4().Visible());
-  EXPECT_FALSE(Form1().Image1.Visible());
+  EXPECT_FALSE(StageEndMessage().Visible());
+  EXPECT_FALSE(Playfield().Character.Visible());
   EXPECT_TRUE(world.midi.back() == "close Midi");
 }
 
@@ -78,7 +78,7 @@ TEST_F(StageClearTest, TheLastStageEndsTheGameWithoutAScoreLine) {
   EXPECT_EQ(printed.lines[0], "All Stage Clear!!");
   EXPECT_EQ(printed.lines[1], "Bonus=200Points");
   EXPECT_EQ(printed.lines[2], "Ｇａｍｅ　Ｏｖｅｒ…");  // the game over screen follows
-  EXPECT_FALSE(Form4().Loaded());
+  EXPECT_FALSE(StageEndMessage().Loaded());
 }
 
 TEST(GameOver, AScoreEqualToTheHighScoreIsNoNewHighScore) {
@@ -90,7 +90,7 @@ TEST(GameOver, AScoreEqualToTheHighScoreIsNoNewHighScore) {
   GameOver();
   EXPECT_EQ(printed.lines.size(), 3u);
   EXPECT_EQ(G.HighScore, 700);
-  EXPECT_FALSE(Form1().Loaded());
+  EXPECT_FALSE(Playfield().Loaded());
 }
 
 TEST(GameOver, ABetterScoreBecomesTheHighScoreAfterTheFirstPause) {

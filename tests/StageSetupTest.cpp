@@ -27,17 +27,17 @@ TEST_F(StageSetupTest, EveryStageStartsAtTheLeftEdgeWithFullEnergy) {
   EXPECT_EQ(G.ItemsTaken, 0);
   EXPECT_FALSE(G.ShotActive || G.BombActive || G.CometActive || G.WingItemActive);
   EXPECT_TRUE(G.StageRunning);
-  EXPECT_EQ(Form3().EnergyLabel.Caption(), "100");
+  EXPECT_EQ(StatusPanel().EnergyLabel.Caption(), "100");
 }
 
 TEST_F(StageSetupTest, TheSurplusOfTheLastStageLowersTheQuota) {
   G.EnemyCarry = -5;
   SetupStage();
   EXPECT_EQ(G.EnemiesLeft, 45);
-  EXPECT_EQ(Form3().EnemyLabel.Caption(), "45");
+  EXPECT_EQ(StatusPanel().EnemyLabel.Caption(), "45");
   G.EnemyCarry = 0;
   SetupStage();
-  EXPECT_EQ(Form3().EnemyLabel.Caption(), "50");
+  EXPECT_EQ(StatusPanel().EnemyLabel.Caption(), "50");
 }
 
 TEST_F(StageSetupTest, AHugeCarryStaysWithinSixteenBits) {
@@ -72,32 +72,32 @@ TEST_F(StageSetupTest, EnemiesAreScatteredOverTheUpperFifteenRowsInSlotOrder) {
   EXPECT_EQ(G.EnemyY[1], 14);
   EXPECT_EQ(G.EnemyX[2], 19);
   EXPECT_EQ(G.EnemyY[2], 7);
-  EXPECT_EQ(Form1().Image2[1].Left(), 38 * 240);
-  EXPECT_EQ(Form1().Image2[1].Top(), 14 * 240);
+  EXPECT_EQ(Playfield().Enemies[1].Left(), 38 * 240);
+  EXPECT_EQ(Playfield().Enemies[1].Top(), 14 * 240);
   for (int i = 0; i < EnemyCount; ++i) {
     EXPECT_LE(G.EnemyY[static_cast<std::size_t>(i)], 14);
-    EXPECT_TRUE(Form1().Image2[static_cast<std::size_t>(i)].Visible());
+    EXPECT_TRUE(Playfield().Enemies[static_cast<std::size_t>(i)].Visible());
   }
 }
 
 TEST_F(StageSetupTest, TheStageShowsItsNumberAndItsOwnEnemyPicture) {
   G.StageNo = 0;
   SetupStage();
-  EXPECT_EQ(Form3().StageLabel.Caption(), "1");
-  EXPECT_EQ(Form1().Image2[5].ShownPicture(), &pictures::Enemy[0]);
+  EXPECT_EQ(StatusPanel().StageLabel.Caption(), "1");
+  EXPECT_EQ(Playfield().Enemies[5].ShownPicture(), &pictures::Enemy[0]);
   G.StageNo = 6;
   SetupStage();
-  EXPECT_EQ(Form3().StageLabel.Caption(), "7");
-  EXPECT_EQ(Form1().Image2[0].ShownPicture(), &pictures::Enemy[6]);
-  EXPECT_EQ(Form1().Image2[0].Width(), 32 * 15);
-  EXPECT_EQ(Form1().Image2[0].Height(), 16 * 15);
+  EXPECT_EQ(StatusPanel().StageLabel.Caption(), "7");
+  EXPECT_EQ(Playfield().Enemies[0].ShownPicture(), &pictures::Enemy[6]);
+  EXPECT_EQ(Playfield().Enemies[0].Width(), 32 * 15);
+  EXPECT_EQ(Playfield().Enemies[0].Height(), 16 * 15);
 }
 
 TEST_F(StageSetupTest, TheCharacterIsShownOnRowTwentyTwo) {
   SetupStage();
-  EXPECT_EQ(Form1().Image1.Left(), 0);
-  EXPECT_EQ(Form1().Image1.Top(), 22 * 240);
-  EXPECT_TRUE(Form1().Image1.Visible());
+  EXPECT_EQ(Playfield().Character.Left(), 0);
+  EXPECT_EQ(Playfield().Character.Top(), 22 * 240);
+  EXPECT_TRUE(Playfield().Character.Visible());
 }
 
 }  // namespace

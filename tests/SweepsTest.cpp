@@ -93,7 +93,7 @@ class SweepTest : public ::testing::Test {
  protected:
   SweepTest() : lines(world.toolkit) {
     InstallToolkit(&lines);
-    Form1().Load();
+    Playfield().Load();
     for (std::size_t i = 0; i < EnemyCount; ++i) {
       G.EnemyX[i] = i % 2 == 0 ? 19 : 20;
       G.EnemyY[i] = static_cast<int>(i);
@@ -131,7 +131,7 @@ TEST_F(SweepTest, ColumnNineteenIsTheLeftHalfAndTwentyTheRight) {
   for (std::size_t i = 0; i < EnemyCount; i += 2) EXPECT_EQ(G.EnemyX[i], 38) << i;
   for (std::size_t i = 1; i < EnemyCount; i += 2) EXPECT_EQ(G.EnemyX[i], 20) << i;
   EXPECT_EQ(G.EnemiesLeft, 46);
-  EXPECT_EQ(Form3().EnemyLabel.Caption(), "46");
+  EXPECT_EQ(StatusPanel().EnemyLabel.Caption(), "46");
 
   G.ShotActive = true;
   G.PlayerX = 20;
@@ -154,9 +154,9 @@ TEST_F(SweepTest, EachSweepKillIsWorthFiftyWithABlastASoundAndAPause) {
   EXPECT_EQ(WavFiles(), std::vector<std::string>(4, "Bang1.Wav"));
   EXPECT_EQ(world.waits, std::vector<int>(4, 300));
   EXPECT_EQ(world.toolkit.Now(), 1200);
-  EXPECT_EQ(Form1().Zbang.Left(), 19 * 240);  // slot 6's old cell, the last blast
-  EXPECT_EQ(Form1().Zbang.Top(), 6 * 240);
-  EXPECT_EQ(Form1().Image2[6].Left(), 38 * 240);
+  EXPECT_EQ(Playfield().Explosion.Left(), 19 * 240);  // slot 6's old cell, the last blast
+  EXPECT_EQ(Playfield().Explosion.Top(), 6 * 240);
+  EXPECT_EQ(Playfield().Enemies[6].Left(), 38 * 240);
 }
 
 TEST_F(SweepTest, AHalfSweepWithNoEnemyOnItsSideStillPlaysDrawsAndEndsTheAttack) {
@@ -196,10 +196,10 @@ TEST_F(SweepTest, TheRightCurtainRunsFromTheRightEdgeToTheMiddle) {
 TEST_F(SweepTest, TheCurtainReadsTheHeightOnceAPassAndTheWidthForEveryLine) {
   G.PlayerX = 30;
   world.toolkit.At(0, [] {
-    auto rect = Form1().Rect();
+    auto rect = Playfield().Rect();
     rect.width = 8000;
     rect.height = 3000;
-    Form1().Move(rect);
+    Playfield().Move(rect);
   });
   SweepHalf();
   // The change comes in the pump after the first line.
@@ -210,9 +210,9 @@ TEST_F(SweepTest, TheCurtainReadsTheHeightOnceAPassAndTheWidthForEveryLine) {
 }
 
 TEST_F(SweepTest, AWindowTooSmallForTheCurtainDrawsNothingButTheKillsStillHappen) {
-  auto rect = Form1().Rect();
+  auto rect = Playfield().Rect();
   rect.height = 499;
-  Form1().Move(rect);
+  Playfield().Move(rect);
   G.WingNo = 10;
   UpdateShot();
   EXPECT_EQ(world.toolkit.LinesDrawn(), 0);
@@ -254,7 +254,7 @@ TEST_F(SweepTest, AWingItemTakenByTheHalfSweepScoresAfterItsFlightAndGivesItsWin
   EXPECT_EQ(G.Score, 500);
   EXPECT_EQ(G.WingNo, 4);
   EXPECT_FALSE(G.ShotActive);
-  EXPECT_EQ(Form3().ScoreLabel.Caption(), "500");
+  EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "500");
 }
 
 // --- the full sweep ---
@@ -266,8 +266,8 @@ TEST_F(SweepTest, TheFullSweepTakesEightEnemiesAndAddsFourHundred) {
   UpdateShot();
   EXPECT_EQ(G.EnemiesLeft, -3);
   EXPECT_EQ(G.Score, 440);
-  EXPECT_EQ(Form3().EnemyLabel.Caption(), "-3");
-  EXPECT_EQ(Form3().ScoreLabel.Caption(), "440");
+  EXPECT_EQ(StatusPanel().EnemyLabel.Caption(), "-3");
+  EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "440");
   EXPECT_FALSE(G.ShotActive);
   EXPECT_TRUE(PlayedMusic("Quor8.mid"));
   EXPECT_FALSE(PlayedMusic("Quor9.mid"));
@@ -322,27 +322,27 @@ TEST_F(CollectTest, EveryEnemyMovesIntoTheCharactersColumnAndKeepsItsRow) {
   for (std::size_t i = 0; i < EnemyCount; ++i) {
     EXPECT_EQ(G.EnemyX[i], 12) << i;
     EXPECT_EQ(G.EnemyY[i], static_cast<int>(i)) << i;
-    EXPECT_EQ(Form1().Image2[i].Left(), 12 * 240) << i;
-    EXPECT_EQ(Form1().Image2[i].Top(), static_cast<int>(i) * 240) << i;
+    EXPECT_EQ(Playfield().Enemies[i].Left(), 12 * 240) << i;
+    EXPECT_EQ(Playfield().Enemies[i].Top(), static_cast<int>(i) * 240) << i;
   }
   EXPECT_EQ(G.EnemiesLeft, 50);
 }
 
 TEST_F(CollectTest, TheWingBecomesThreeOrTwoWithItsPictureAndName) {
-  const auto& banks = Form2();
-  ASSERT_NE(banks.Image2[2].ShownPicture(), banks.Image2[3].ShownPicture());
+  const auto& banks = WorkingBanks();
+  ASSERT_NE(banks.CharacterPictures[2].ShownPicture(), banks.CharacterPictures[3].ShownPicture());
   QueueRandomValues({0.49}, false);
   UpdateShot();
   EXPECT_EQ(G.WingNo, 3);
-  EXPECT_EQ(Form1().Image1.ShownPicture(), banks.Image2[3].ShownPicture());
-  EXPECT_EQ(Form3().WingLabel.Caption(), "Quorvan (with Double Wing)");
+  EXPECT_EQ(Playfield().Character.ShownPicture(), banks.CharacterPictures[3].ShownPicture());
+  EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Quorvan (with Double Wing)");
 
   G.WingNo = 6;
   QueueRandomValues({0.5}, false);
   UpdateShot();
   EXPECT_EQ(G.WingNo, 2);
-  EXPECT_EQ(Form1().Image1.ShownPicture(), banks.Image2[2].ShownPicture());
-  EXPECT_EQ(Form3().WingLabel.Caption(), "Quorvan (with Speed Wing)");
+  EXPECT_EQ(Playfield().Character.ShownPicture(), banks.CharacterPictures[2].ShownPicture());
+  EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Quorvan (with Speed Wing)");
 }
 
 TEST_F(CollectTest, TheShotStaysInFlightWhereItWas) {

@@ -28,7 +28,7 @@ class WingItemTest : public ::testing::Test {
     G.Edition = 1;
     G.Energy = 50;
     G.WingItemActive = true;
-    Form1().Image4.Show();
+    Playfield().WingItem.Show();
   }
   // An item of `kind` hit on (x, y) with a shot in flight.
   void HitItem(int kind, int x, int y) {
@@ -36,8 +36,8 @@ class WingItemTest : public ::testing::Test {
     G.WingItemX = x;
     G.WingItemY = y;
     G.ShotActive = true;
-    Form1().Image3.Show();
-    Form1().Image6.Show();
+    Playfield().Shot.Show();
+    Playfield().DoubleShotRight.Show();
     TakeWingItem();
   }
   test::HeadlessWorld world;
@@ -51,9 +51,9 @@ TEST_F(WingItemTest, TheItemRestsOneFrameInThreeOnACounterItNeverResets) {
     columns.push_back(G.WingItemX);
   }
   EXPECT_EQ(columns, (std::vector<int>{1, 2, 2, 3, 4, 4}));
-  EXPECT_EQ(Form1().Image4.Left(), 4 * 240);
-  EXPECT_EQ(Form1().Image4.Top(), 7 * 240);
-  EXPECT_TRUE(Form1().Image4.Visible());
+  EXPECT_EQ(Playfield().WingItem.Left(), 4 * 240);
+  EXPECT_EQ(Playfield().WingItem.Top(), 7 * 240);
+  EXPECT_TRUE(Playfield().WingItem.Visible());
 }
 
 TEST_F(WingItemTest, ANewItemMovesOnItsFirstOrSecondFrameDependingOnTheCounter) {
@@ -73,11 +73,11 @@ TEST_F(WingItemTest, TheItemIsDrawnOnColumnThirtyNineAtMostAndGoneAtForty) {
   G.WingItemY = 19;
   MoveWingItem();
   EXPECT_TRUE(G.WingItemActive);
-  EXPECT_EQ(Form1().Image4.Left(), 39 * 240);
+  EXPECT_EQ(Playfield().WingItem.Left(), 39 * 240);
   MoveWingItem();
   EXPECT_FALSE(G.WingItemActive);
-  EXPECT_FALSE(Form1().Image4.Visible());
-  EXPECT_EQ(Form1().Image4.Left(), 39 * 240);
+  EXPECT_FALSE(Playfield().WingItem.Visible());
+  EXPECT_EQ(Playfield().WingItem.Left(), 39 * 240);
   EXPECT_EQ(G.WingItemTicks, 2);  // leaving does not reset the counter
 }
 
@@ -89,21 +89,21 @@ TEST_F(WingItemTest, TheEnergyItemAddsHalfTheEnergyUpToAHundred) {
     EXPECT_EQ(G.Energy, after) << before;
   }
   EXPECT_FALSE(G.WingItemActive);
-  EXPECT_FALSE(Form1().Image4.Visible());
+  EXPECT_FALSE(Playfield().WingItem.Visible());
   EXPECT_TRUE(Opened(world.midi, "Quor4.mid"));
 }
 
 TEST_F(WingItemTest, TheEnergyItemLeavesTheWingTheCountAndTheShotAlone) {
   G.WingNo = 3;
   G.ItemsTaken = 4;
-  Form3().WingLabel.SetCaption("before");
+  StatusPanel().WingLabel.SetCaption("before");
   HitItem(10, 12, 4);
   EXPECT_EQ(G.WingNo, 3);
   EXPECT_EQ(G.ItemsTaken, 4);
   EXPECT_TRUE(G.ShotActive);
-  EXPECT_TRUE(Form1().Image3.Visible());
-  EXPECT_TRUE(Form1().Image6.Visible());
-  EXPECT_EQ(Form3().WingLabel.Caption(), "before");
+  EXPECT_TRUE(Playfield().Shot.Visible());
+  EXPECT_TRUE(Playfield().DoubleShotRight.Visible());
+  EXPECT_EQ(StatusPanel().WingLabel.Caption(), "before");
   EXPECT_TRUE(world.waits.empty());
   EXPECT_EQ(world.toolkit.Now(), 0);
   // So the next Wing item is still only the fifth.
@@ -116,14 +116,15 @@ TEST_F(WingItemTest, AWingItemGivesItsWingAndEndsTheAttackInFlight) {
   HitItem(6, 12, 19);
   EXPECT_EQ(G.WingNo, 6);
   EXPECT_EQ(G.ItemsTaken, 1);
-  EXPECT_EQ(Form1().Image1.ShownPicture(), Form2().Image2[6].ShownPicture());
-  EXPECT_NE(Form1().Image1.ShownPicture(), nullptr);
+  EXPECT_EQ(Playfield().Character.ShownPicture(),
+            WorkingBanks().CharacterPictures[6].ShownPicture());
+  EXPECT_NE(Playfield().Character.ShownPicture(), nullptr);
   EXPECT_FALSE(G.ShotActive);
-  EXPECT_FALSE(Form1().Image3.Visible());
-  EXPECT_FALSE(Form1().Image6.Visible());
+  EXPECT_FALSE(Playfield().Shot.Visible());
+  EXPECT_FALSE(Playfield().DoubleShotRight.Visible());
   EXPECT_FALSE(G.WingItemActive);
-  EXPECT_FALSE(Form1().Image4.Visible());
-  EXPECT_EQ(Form3().WingLabel.Caption(), "Quorvan (with Collect Wing)");
+  EXPECT_FALSE(Playfield().WingItem.Visible());
+  EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Quorvan (with Collect Wing)");
   EXPECT_EQ(G.Energy, 50);
   EXPECT_TRUE(Opened(world.midi, "Quor1.mid"));
   EXPECT_FALSE(Opened(world.midi, "Quor4.mid"));
@@ -137,8 +138,9 @@ TEST_F(WingItemTest, TheFifthWingItemOfAStageGivesWingTenAndTheSixthItsOwn) {
   EXPECT_EQ(G.ItemsTaken, 5);
   EXPECT_EQ(G.WingNo, 10);
   EXPECT_EQ(G.WingItemKind, 10);
-  EXPECT_EQ(Form1().Image1.ShownPicture(), Form2().Image2[10].ShownPicture());
-  EXPECT_EQ(Form3().WingLabel.Caption(), "Quorvan (with Super Quorvan)");
+  EXPECT_EQ(Playfield().Character.ShownPicture(),
+            WorkingBanks().CharacterPictures[10].ShownPicture());
+  EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Quorvan (with Super Quorvan)");
   HitItem(4, 0, 19);
   EXPECT_EQ(G.ItemsTaken, 6);
   EXPECT_EQ(G.WingNo, 4);
@@ -148,7 +150,7 @@ TEST_F(WingItemTest, TheFlightTakesOnePauseARowDownToRowTwentyTwo) {
   HitItem(3, 20, 19);
   EXPECT_EQ(world.waits, std::vector<int>(4, 200));
   EXPECT_EQ(world.toolkit.Now(), 800);
-  EXPECT_EQ(Form1().Image4.Top(), 22 * 240);
+  EXPECT_EQ(Playfield().WingItem.Top(), 22 * 240);
 
   world.waits.clear();
   G.WingItemActive = true;
@@ -160,7 +162,7 @@ TEST_F(WingItemTest, TheFlightTakesOnePauseARowDownToRowTwentyTwo) {
 TEST_F(WingItemTest, TheItemSlidesOneColumnARowTowardsTheCharacter) {
   G.PlayerX = 10;
   std::vector<std::pair<int, int>> path;  // (column, row) after each step
-  auto& item = Form1().Image4;
+  auto& item = Playfield().WingItem;
   for (int step = 1; step < 8; ++step)
     world.toolkit.At(200 * step + 100, [&] {
       EXPECT_TRUE(item.Visible());
@@ -178,12 +180,12 @@ TEST_F(WingItemTest, AnItemHitFarFromTheCharacterGivesTheWingAwayFromItsColumn) 
   G.PlayerX = 2;
   HitItem(5, 30, 19);
   EXPECT_EQ(G.WingItemX, 26);
-  EXPECT_EQ(Form1().Image4.Left(), 26 * 240);
+  EXPECT_EQ(Playfield().WingItem.Left(), 26 * 240);
   EXPECT_EQ(G.WingNo, 5);
 }
 
 TEST_F(WingItemTest, InputDuringTheFlightIsKeptAndAWingEnteredThenIsOverwritten) {
-  Form1().Show();
+  Playfield().Show();
   world.toolkit.At(300, [&] {
     world.toolkit.KeyDown(keys::Right, 0);
     G.WingNo = 2;

@@ -28,10 +28,10 @@ TEST(ShowWingName, NamesTheWingOnTheStatusPanel) {
   G.Edition = 1;
   G.WingNo = 8;
   ShowWingName();
-  EXPECT_EQ(Form3().WingLabel.Caption(), "Quorvan (with Comet Wing)");
+  EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Quorvan (with Comet Wing)");
   G.Edition = 2;
   ShowWingName();
-  EXPECT_EQ(Form3().WingLabel.Caption(), "Quorvan (with Bloomer)");
+  EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Quorvan (with Bloomer)");
 }
 
 TEST(ShowWingName, TheBareCharacterShowsTheFullWidthName) {
@@ -40,7 +40,7 @@ TEST(ShowWingName, TheBareCharacterShowsTheFullWidthName) {
     G.Edition = edition;
     G.WingNo = 0;
     ShowWingName();
-    EXPECT_EQ(Form3().WingLabel.Caption(), "Ｑｕｏｒｖａｎ");
+    EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Ｑｕｏｒｖａｎ");
   }
 }
 

@@ -72,7 +72,7 @@ void AppendFrameState(JsonObject& line) {
       .Int("CometX", G.CometX)
       .Int("CometY", G.CometY);
 
-  const auto& panel = Form3();
+  const auto& panel = StatusPanel();
   json.clear();
   json += '{';
   AppendLabel(json, "EnergyLabel", panel.EnergyLabel);
@@ -91,15 +91,16 @@ void AppendFrameState(JsonObject& line) {
 }
 
 std::string SpritesJson() {
-  const auto& field = Form1();
+  const auto& field = Playfield();
   std::string json;
   json.reserve(512);
   json += '{';
-  AppendSprite(json, "Image1", field.Image1);
+  AppendSprite(json, "Image1", field.Character);
   const std::pair<const char*, const Sprite*> sprites[] = {
-      {"Image3", &field.Image3}, {"Image4", &field.Image4}, {"Image5", &field.Image5},
-      {"Image6", &field.Image6}, {"Image7", &field.Image7}, {"Image8", &field.Image8},
-      {"Zbang", &field.Zbang}};
+      {"Image3", &field.Shot},    {"Image4", &field.WingItem},
+      {"Image5", &field.Bomb},    {"Image6", &field.DoubleShotRight},
+      {"Image7", &field.Comet},   {"Image8", &field.MirrorBeam},
+      {"Zbang", &field.Explosion}};
   for (const auto& [name, sprite] : sprites) {
     json += ',';
     AppendSprite(json, name, *sprite);

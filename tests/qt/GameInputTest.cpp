@@ -10,10 +10,10 @@ namespace {
 class PlayfieldInput : public test::GameWindowsTest {
  protected:
   void SetUp() override {
-    Form1().Show();
-    field = &Widget(Form1());
+    Playfield().Show();
+    field = &Widget(Playfield());
   }
-  QWidget* Enemy(int i) { return ControlWidget(Form1(), Form1().Image2[std::size_t(i)]); }
+  QWidget* Enemy(int i) { return ControlWidget(Playfield(), Playfield().Enemies[std::size_t(i)]); }
 
   QtWindow* field = nullptr;
 };

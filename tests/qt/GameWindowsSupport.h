@@ -49,7 +49,8 @@ class GameWindowsTest : public ::testing::Test {
   }
 
   static std::vector<Window*> AllGameWindows() {
-    return {&Form3(), &Form4(), &Form5(), &Form1(), &Form2(), &ObjectForm()};
+    return {&StatusPanel(), &StageEndMessage(), &EditionSetup(),
+            &Playfield(),   &WorkingBanks(),    &EditionBanks()};
   }
 
   // The widget of a game window, loading it first as the game would.

@@ -24,35 +24,35 @@ using GameWindows = test::GameWindowsTest;
 // --- Form1, the playfield ---
 
 TEST_F(GameWindows, PlayfieldIsABorderlessBlackWindowOf9600By6000Twips) {
-  Form1().Show();
-  QtWindow& w = Widget(Form1());
+  Playfield().Show();
+  QtWindow& w = Widget(Playfield());
   EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(w.windowTitle(), "Quorvan Windows / 32");
   EXPECT_EQ(w.size(), QSize(640, 400));
   EXPECT_EQ(w.frameGeometry().size(), QSize(640, 400));
-  EXPECT_EQ(Form1().Width(), PlayfieldWidth);
-  EXPECT_EQ(Form1().Height(), PlayfieldHeight);
+  EXPECT_EQ(Playfield().Width(), PlayfieldWidth);
+  EXPECT_EQ(Playfield().Height(), PlayfieldHeight);
   EXPECT_EQ(w.palette().color(QPalette::Window), QColor(0, 0, 0));
   // The middle of the field, where no sprite stands at load.
   EXPECT_EQ(w.grab().toImage().pixelColor(320, 200), QColor(0, 0, 0));
 }
 
 TEST_F(GameWindows, PlayfieldIsCentredAcrossAndTwoThousandEightHundredTwipsAboveTheMiddle) {
-  Form1().Show();
+  Playfield().Show();
   Spin(10);
-  const WindowRect r = Form1().Rect();
+  const WindowRect r = Playfield().Rect();
   EXPECT_EQ(r.left, OnPixel(tk.ScreenWidth() / 2 - 4800));
   EXPECT_EQ(r.top, OnPixel(tk.ScreenHeight() / 2 - 2800));
 }
 
 TEST_F(GameWindows, PlayfieldFrameIsFittedToTheWindowAtLoad) {
-  Form1().Load();
-  EXPECT_EQ(Form1().Shape1.Left(), 1);
-  EXPECT_EQ(Form1().Shape1.Top(), 1);
-  EXPECT_EQ(Form1().Shape1.Width(), PlayfieldWidth - 2);
-  EXPECT_EQ(Form1().Shape1.Height(), PlayfieldHeight - 1);
+  Playfield().Load();
+  EXPECT_EQ(Playfield().FieldBorder.Left(), 1);
+  EXPECT_EQ(Playfield().FieldBorder.Top(), 1);
+  EXPECT_EQ(Playfield().FieldBorder.Width(), PlayfieldWidth - 2);
+  EXPECT_EQ(Playfield().FieldBorder.Height(), PlayfieldHeight - 1);
   // On screen: a grey outline along the window's edges, black inside.
-  const QImage shot = Widget(Form1()).grab().toImage();
+  const QImage shot = Widget(Playfield()).grab().toImage();
   const QColor grey = Q(Grey);
   EXPECT_EQ(shot.pixelColor(0, 200), grey);
   EXPECT_EQ(shot.pixelColor(639, 200), grey);
@@ -62,66 +62,67 @@ TEST_F(GameWindows, PlayfieldFrameIsFittedToTheWindowAtLoad) {
 }
 
 TEST_F(GameWindows, PlayfieldSpritesStandAtTheirDesignPlacesAndPictureSizes) {
-  auto& f = Form1();
+  auto& f = Playfield();
   f.Show();
   // Images with a picture take its size; the character is 480 x 480 twips.
-  EXPECT_EQ(ControlWidget(f, f.Image1)->geometry(), QRect(104, 112, 32, 32));
-  EXPECT_EQ(f.Image1.Width(), 480);
-  EXPECT_EQ(f.Image1.Height(), 480);
-  EXPECT_EQ(ControlWidget(f, f.Image3)->geometry(), QRect(216, 96, 17, 17));
-  EXPECT_EQ(ControlWidget(f, f.Image6)->geometry(), QRect(240, 104, 17, 17));
-  EXPECT_EQ(ControlWidget(f, f.Image5)->geometry(), QRect(272, 32, 16, 32));
-  EXPECT_EQ(ControlWidget(f, f.Image4)->geometry(), QRect(72, 56, 32, 32));
-  EXPECT_EQ(ControlWidget(f, f.Image7)->geometry(), QRect(32, 120, 17, 17));
-  EXPECT_EQ(ControlWidget(f, f.Image8)->geometry(), QRect(296, 32, 16, 32));
-  EXPECT_EQ(ControlWidget(f, f.Zbang)->geometry(), QRect(352, 176, 32, 16));
+  EXPECT_EQ(ControlWidget(f, f.Character)->geometry(), QRect(104, 112, 32, 32));
+  EXPECT_EQ(f.Character.Width(), 480);
+  EXPECT_EQ(f.Character.Height(), 480);
+  EXPECT_EQ(ControlWidget(f, f.Shot)->geometry(), QRect(216, 96, 17, 17));
+  EXPECT_EQ(ControlWidget(f, f.DoubleShotRight)->geometry(), QRect(240, 104, 17, 17));
+  EXPECT_EQ(ControlWidget(f, f.Bomb)->geometry(), QRect(272, 32, 16, 32));
+  EXPECT_EQ(ControlWidget(f, f.WingItem)->geometry(), QRect(72, 56, 32, 32));
+  EXPECT_EQ(ControlWidget(f, f.Comet)->geometry(), QRect(32, 120, 17, 17));
+  EXPECT_EQ(ControlWidget(f, f.MirrorBeam)->geometry(), QRect(296, 32, 16, 32));
+  EXPECT_EQ(ControlWidget(f, f.Explosion)->geometry(), QRect(352, 176, 32, 16));
   // Enemies have no picture until a stage starts: their design boxes, in two rows.
   for (int i = 0; i < EnemyCount; ++i) {
     const QRect want(16 + 48 * (i / 2), i % 2 == 0 ? 8 : 32, 41, 17);
-    EXPECT_EQ(ControlWidget(f, f.Image2[static_cast<std::size_t>(i)])->geometry(), want)
+    EXPECT_EQ(ControlWidget(f, f.Enemies[static_cast<std::size_t>(i)])->geometry(), want)
         << "Image2(" << i << ")";
   }
 }
 
 TEST_F(GameWindows, PlayfieldShowsTheMirrorBeamButNotTheExplosionAtLoad) {
-  auto& f = Form1();
+  auto& f = Playfield();
   f.Show();
-  EXPECT_TRUE(ControlWidget(f, f.Zbang)->isHidden());
-  EXPECT_TRUE(ControlWidget(f, f.Image8)->isVisible());
-  for (const Sprite* hidden : {&f.Image1, &f.Image3, &f.Image4, &f.Image5, &f.Image6, &f.Image7}) {
+  EXPECT_TRUE(ControlWidget(f, f.Explosion)->isHidden());
+  EXPECT_TRUE(ControlWidget(f, f.MirrorBeam)->isVisible());
+  for (const Sprite* hidden :
+       {&f.Character, &f.Shot, &f.WingItem, &f.Bomb, &f.DoubleShotRight, &f.Comet}) {
     EXPECT_TRUE(ControlWidget(f, *hidden)->isHidden()) << hidden->Index();
   }
-  EXPECT_TRUE(ControlWidget(f, f.Image2[0])->isVisible());
-  EXPECT_EQ(ControlWidget(f, f.Image2[0])->cursor().shape(), Qt::CrossCursor);
+  EXPECT_TRUE(ControlWidget(f, f.Enemies[0])->isVisible());
+  EXPECT_EQ(ControlWidget(f, f.Enemies[0])->cursor().shape(), Qt::CrossCursor);
 }
 
 // --- Form3, the status panel ---
 
-class StatusPanel : public test::GameWindowsTest {
+class StatusPanelOnScreen : public test::GameWindowsTest {
  protected:
-  QLabel* LabelOf(const Label& label) { return ControlWidget<QLabel>(Form3(), label); }
+  QLabel* LabelOf(const Label& label) { return ControlWidget<QLabel>(StatusPanel(), label); }
   void ShowPair() {
-    Form1().Show();
-    Form3().Show();
+    Playfield().Show();
+    StatusPanel().Show();
     Spin(20);
   }
 };
 
-TEST_F(StatusPanel, CaptionNamesTheChosenEdition) {
+TEST_F(StatusPanelOnScreen, CaptionNamesTheChosenEdition) {
   G.Edition = 1;
   ShowPair();
-  EXPECT_EQ(Widget(Form3()).windowTitle(), "Quorvan Windows /32");
-  Form3().Unload();
+  EXPECT_EQ(Widget(StatusPanel()).windowTitle(), "Quorvan Windows /32");
+  StatusPanel().Unload();
   G.Edition = 2;
-  Form3().Show();
-  EXPECT_EQ(Widget(Form3()).windowTitle(), "Quorvan KP / 32");
+  StatusPanel().Show();
+  EXPECT_EQ(Widget(StatusPanel()).windowTitle(), "Quorvan KP / 32");
 }
 
-TEST_F(StatusPanel, SitsOnTopOfThePlayfieldAsWideAsIt) {
+TEST_F(StatusPanelOnScreen, SitsOnTopOfThePlayfieldAsWideAsIt) {
   G.Edition = 1;
   ShowPair();
-  const WindowRect field = Form1().Rect();
-  const WindowRect panel = Form3().Rect();
+  const WindowRect field = Playfield().Rect();
+  const WindowRect panel = StatusPanel().Rect();
   EXPECT_EQ(panel.left, field.left);
   EXPECT_EQ(panel.width, field.width);
   // One twip above the field, which on a pixel grid is the field's own top.
@@ -130,21 +131,21 @@ TEST_F(StatusPanel, SitsOnTopOfThePlayfieldAsWideAsIt) {
   EXPECT_GT(panel.top + panel.height, field.top - T);
 }
 
-TEST_F(StatusPanel, LabelsShowTheirTextInTheirColours) {
+TEST_F(StatusPanelOnScreen, LabelsShowTheirTextInTheirColours) {
   G.Edition = 1;
   ShowPair();
-  auto& p = Form3();
+  auto& p = StatusPanel();
   struct Want {
     const Label* label;
     const char* text;
     Rgb fore, back;
   };
   const Want wants[] = {
-      {&p.Label1, "Energy", Green, Black},  {&p.EnergyLabel, "100", Cyan, Black},
-      {&p.Label3, "%", Green, Black},       {&p.Label4, "Score", White, Blue},
-      {&p.ScoreLabel, "0", White, Blue},    {&p.WingLabel, "Quorvan", Red, Black},
-      {&p.Label2, "Enemy:", Purple, Black}, {&p.EnemyLabel, "50", Magenta, Black},
-      {&p.Label6, "Stage", Yellow, Black},  {&p.StageLabel, "1", LightYellow, Black},
+      {&p.EnergyTitle, "Energy", Green, Black}, {&p.EnergyLabel, "100", Cyan, Black},
+      {&p.PercentSign, "%", Green, Black},      {&p.ScoreTitle, "Score", White, Blue},
+      {&p.ScoreLabel, "0", White, Blue},        {&p.WingLabel, "Quorvan", Red, Black},
+      {&p.EnemyTitle, "Enemy:", Purple, Black}, {&p.EnemyLabel, "50", Magenta, Black},
+      {&p.StageTitle, "Stage", Yellow, Black},  {&p.StageLabel, "1", LightYellow, Black},
   };
   for (const Want& want : wants) {
     QLabel* label = LabelOf(*want.label);
@@ -161,9 +162,9 @@ TEST_F(StatusPanel, LabelsShowTheirTextInTheirColours) {
   EXPECT_EQ(shot.pixelColor(score.left() + 2, score.top() + 2), Q(Blue));
 }
 
-TEST_F(StatusPanel, NumbersAreRightAlignedAndNamesCentred) {
+TEST_F(StatusPanelOnScreen, NumbersAreRightAlignedAndNamesCentred) {
   ShowPair();
-  auto& p = Form3();
+  auto& p = StatusPanel();
   auto horizontal = [&](const Label& l) {
     return LabelOf(l)->alignment() & Qt::AlignHorizontal_Mask;
   };
@@ -171,129 +172,132 @@ TEST_F(StatusPanel, NumbersAreRightAlignedAndNamesCentred) {
   EXPECT_EQ(horizontal(p.WingLabel), Qt::AlignHCenter);
   EXPECT_EQ(horizontal(p.EnemyLabel), Qt::AlignHCenter);
   EXPECT_EQ(horizontal(p.StageLabel), Qt::AlignHCenter);
-  EXPECT_EQ(horizontal(p.Label1), Qt::AlignLeft);
+  EXPECT_EQ(horizontal(p.EnergyTitle), Qt::AlignLeft);
   EXPECT_EQ(horizontal(p.EnergyLabel), Qt::AlignLeft);
 }
 
-TEST_F(StatusPanel, LabelsUseAnIpaGothicOf15PixelsFor11Point25) {
+TEST_F(StatusPanelOnScreen, LabelsUseAnIpaGothicOf15PixelsFor11Point25) {
   ShowPair();
-  auto& p = Form3();
-  for (const Label* l : {&p.Label1, &p.EnergyLabel, &p.Label3, &p.Label4, &p.ScoreLabel,
-                         &p.WingLabel, &p.Label2, &p.EnemyLabel, &p.Label6, &p.StageLabel}) {
+  auto& p = StatusPanel();
+  for (const Label* l :
+       {&p.EnergyTitle, &p.EnergyLabel, &p.PercentSign, &p.ScoreTitle, &p.ScoreLabel, &p.WingLabel,
+        &p.EnemyTitle, &p.EnemyLabel, &p.StageTitle, &p.StageLabel}) {
     const QFont font = LabelOf(*l)->font();
     EXPECT_EQ(font.pixelSize(), 15) << l->Index();
     EXPECT_TRUE(QFontInfo(font).family().contains("IPA")) << QFontInfo(font).family().toStdString();
   }
 }
 
-TEST_F(StatusPanel, ACaptionSetByTheGameIsShown) {
+TEST_F(StatusPanelOnScreen, ACaptionSetByTheGameIsShown) {
   ShowPair();
-  Form3().WingLabel.SetCaption("Ｑｕｏｒｖａｎ");
-  EXPECT_EQ(LabelOf(Form3().WingLabel)->text(), QString::fromUtf8("Ｑｕｏｒｖａｎ"));
-  Form3().ScoreLabel.SetCaption("12345");
-  EXPECT_EQ(LabelOf(Form3().ScoreLabel)->text(), "12345");
+  StatusPanel().WingLabel.SetCaption("Ｑｕｏｒｖａｎ");
+  EXPECT_EQ(LabelOf(StatusPanel().WingLabel)->text(), QString::fromUtf8("Ｑｕｏｒｖａｎ"));
+  StatusPanel().ScoreLabel.SetCaption("12345");
+  EXPECT_EQ(LabelOf(StatusPanel().ScoreLabel)->text(), "12345");
 }
 
-TEST_F(StatusPanel, LosingFocusPullsThePlayfieldUnderThePanel) {
+TEST_F(StatusPanelOnScreen, LosingFocusPullsThePlayfieldUnderThePanel) {
   ShowPair();
-  Form3().Move(
-      {.left = 30 * T, .top = 20 * T, .width = Form3().Width(), .height = Form3().Height()});
+  StatusPanel().Move({.left = 30 * T,
+                      .top = 20 * T,
+                      .width = StatusPanel().Width(),
+                      .height = StatusPanel().Height()});
   Spin(10);
   // Activating the panel hands the keyboard to the playfield at once.
-  Form3().SetFocus();
+  StatusPanel().SetFocus();
   Spin(50);
-  const WindowRect panel = Form3().Rect();
-  const WindowRect field = Form1().Rect();
+  const WindowRect panel = StatusPanel().Rect();
+  const WindowRect field = Playfield().Rect();
   EXPECT_EQ(panel.left, 30 * T);
   EXPECT_EQ(field.left, panel.left);
   EXPECT_EQ(field.top, panel.top + panel.height);
   EXPECT_EQ(field.width, PlayfieldWidth);
   EXPECT_EQ(field.height, PlayfieldHeight);
-  EXPECT_TRUE(Widget(Form1()).isActiveWindow());
+  EXPECT_TRUE(Widget(Playfield()).isActiveWindow());
 }
 
 // --- Form5, the setup window ---
 
 TEST_F(GameWindows, SetupWindowIsAGreyWindowCentredOnTheScreen) {
-  Form5().Show();
+  EditionSetup().Show();
   Spin(10);
-  QtWindow& w = Widget(Form5());
+  QtWindow& w = Widget(EditionSetup());
   EXPECT_EQ(w.windowTitle(), "Quorvan Windows / 32 (95/NT)");
   EXPECT_EQ(w.size(), QSize(422, 203));
   EXPECT_EQ(w.palette().color(QPalette::Window), Q(Grey));
   EXPECT_EQ(w.grab().toImage().pixelColor(5, 200), Q(Grey));
-  const WindowRect r = Form5().Rect();
+  const WindowRect r = EditionSetup().Rect();
   EXPECT_EQ(r.left, OnPixel(tk.ScreenWidth() / 2 - r.width / 2));
   EXPECT_EQ(r.top, OnPixel(tk.ScreenHeight() / 2 - r.height / 2));
 }
 
 TEST_F(GameWindows, SetupWindowChoosesTheFirstEditionUntilTheSecondIsClicked) {
-  auto& s = Form5();
+  auto& s = EditionSetup();
   s.Show();
-  EXPECT_TRUE(ControlWidget<QRadioButton>(s, s.Option1)->isChecked());
-  EXPECT_TRUE(s.Option1.Value());
-  EXPECT_FALSE(s.Option2.Value());
-  QTest::mouseClick(ControlWidget(s, s.Option2), Qt::LeftButton);
-  EXPECT_FALSE(s.Option1.Value());
-  EXPECT_TRUE(s.Option2.Value());
-  QTest::mouseClick(ControlWidget(s, s.Option1), Qt::LeftButton);
-  EXPECT_TRUE(s.Option1.Value());
+  EXPECT_TRUE(ControlWidget<QRadioButton>(s, s.FirstEdition)->isChecked());
+  EXPECT_TRUE(s.FirstEdition.Value());
+  EXPECT_FALSE(s.SecondEdition.Value());
+  QTest::mouseClick(ControlWidget(s, s.SecondEdition), Qt::LeftButton);
+  EXPECT_FALSE(s.FirstEdition.Value());
+  EXPECT_TRUE(s.SecondEdition.Value());
+  QTest::mouseClick(ControlWidget(s, s.FirstEdition), Qt::LeftButton);
+  EXPECT_TRUE(s.FirstEdition.Value());
 }
 
 TEST_F(GameWindows, SetupButtonEndsTheWaitForTheSetup) {
-  auto& s = Form5();
+  auto& s = EditionSetup();
   s.Show();
-  G.DialogDone = true;
-  auto* button = ControlWidget<QPushButton>(s, s.Command1);
+  G.WaitingForButton = true;
+  auto* button = ControlWidget<QPushButton>(s, s.SetUpButton);
   EXPECT_EQ(button->text(), "Quorvan,Set up!");
   QTest::mouseClick(button, Qt::LeftButton);
-  EXPECT_FALSE(G.DialogDone);
+  EXPECT_FALSE(G.WaitingForButton);
 }
 
 TEST_F(GameWindows, SetupTitleIsA48PixelIpaGothicAndTheSubtitleASerif) {
-  auto& s = Form5();
+  auto& s = EditionSetup();
   s.Load();
-  const QFont title = ControlWidget(s, s.Label1)->font();
+  const QFont title = ControlWidget(s, s.TitleLabel)->font();
   EXPECT_EQ(QFontInfo(title).family(), "IPAGothic");
   EXPECT_EQ(title.pixelSize(), 48);
-  const QString serif = QFontInfo(ControlWidget(s, s.Label2)->font()).family();
+  const QString serif = QFontInfo(ControlWidget(s, s.SubtitleLabel)->font()).family();
   EXPECT_TRUE(serif.contains("Serif")) << serif.toStdString();
-  EXPECT_EQ(ControlWidget(s, s.Label2)->font().pixelSize(), 24);
+  EXPECT_EQ(ControlWidget(s, s.SubtitleLabel)->font().pixelSize(), 24);
 }
 
 // --- Form4, the message window ---
 
 TEST_F(GameWindows, MessageWindowIsAToolWindowCentredOverThePlayfield) {
-  Form1().Show();
-  Form4().Show();
+  Playfield().Show();
+  StageEndMessage().Show();
   Spin(10);
-  QtWindow& w = Widget(Form4());
+  QtWindow& w = Widget(StageEndMessage());
   EXPECT_EQ(w.windowTitle(), "Quorvan");
   EXPECT_EQ(w.windowType(), Qt::Tool);
   EXPECT_EQ(w.size(), QSize(401, 266));
-  const WindowRect field = Form1().Rect();
-  const WindowRect own = Form4().Rect();
+  const WindowRect field = Playfield().Rect();
+  const WindowRect own = StageEndMessage().Rect();
   EXPECT_EQ(own.left, OnPixel(field.width / 2 + field.left - own.width / 2));
   EXPECT_EQ(own.top, OnPixel(field.height / 2 + field.top - own.height / 2));
 }
 
 TEST_F(GameWindows, MessageWindowButtonCanBeHiddenByTheGame) {
-  Form1().Show();
-  Form4().Show();
-  auto* button = ControlWidget<QPushButton>(Form4(), Form4().Command1);
+  Playfield().Show();
+  StageEndMessage().Show();
+  auto* button = ControlWidget<QPushButton>(StageEndMessage(), StageEndMessage().OkButton);
   EXPECT_EQ(button->text(), "O K");
   EXPECT_TRUE(button->isVisible());
-  Form4().Command1.Hide();
+  StageEndMessage().OkButton.Hide();
   EXPECT_TRUE(button->isHidden());
-  Form4().Command1.Show();
+  StageEndMessage().OkButton.Show();
   EXPECT_TRUE(button->isVisible());
 }
 
 TEST_F(GameWindows, MessageWindowPrintsInCyan) {
-  Form1().Show();
-  Form4().Show();
-  Form4().Print(600, 600, "Ｓｔａｇｅ　Ｃｌｅａｒ！");
-  const QImage& surface = Widget(Form4()).Surface();
+  Playfield().Show();
+  StageEndMessage().Show();
+  StageEndMessage().Print(600, 600, "Ｓｔａｇｅ　Ｃｌｅａｒ！");
+  const QImage& surface = Widget(StageEndMessage()).Surface();
   int cyan = 0;
   for (int y = 0; y < surface.height(); ++y) {
     for (int x = 0; x < surface.width(); ++x) {
@@ -309,21 +313,22 @@ TEST_F(GameWindows, MessageWindowPrintsInCyan) {
 }
 
 TEST_F(GameWindows, MessageWindowTextHeightIsItsFontsLineHeightInTwips) {
-  Form4().Load();
+  StageEndMessage().Load();
   const int line = QFontMetrics(GameFont({PGothic, 11.25})).height();
   EXPECT_GT(line, 14);
-  EXPECT_EQ(Form4().TextHeight("Ｓｃｏｒｅ"), line * T);
-  EXPECT_EQ(Form4().TextHeight("a\nb"), 2 * line * T);
+  EXPECT_EQ(StageEndMessage().TextHeight("Ｓｃｏｒｅ"), line * T);
+  EXPECT_EQ(StageEndMessage().TextHeight("a\nb"), 2 * line * T);
 }
 
 // --- The fonts behind all of them ---
 
 TEST_F(GameWindows, LabelFontsAreInstalledJapaneseFontsWithTheGamesCharacters) {
-  auto& p = Form3();
-  auto& s = Form5();
-  const QFont fonts[] = {ControlWidget(p, p.WingLabel)->font(), ControlWidget(s, s.Label1)->font(),
-                         ControlWidget(s, s.Label3)->font(),
-                         ControlWidget(Form4(), Form4().Command1)->font()};
+  auto& p = StatusPanel();
+  auto& s = EditionSetup();
+  const QFont fonts[] = {ControlWidget(p, p.WingLabel)->font(),
+                         ControlWidget(s, s.TitleLabel)->font(),
+                         ControlWidget(s, s.CreditsLabel)->font(),
+                         ControlWidget(StageEndMessage(), StageEndMessage().OkButton)->font()};
   for (const QFont& font : fonts) {
     EXPECT_TRUE(QFontInfo(font).family().contains("IPA")) << QFontInfo(font).family().toStdString();
     const QFontMetrics metrics(font);

@@ -37,8 +37,8 @@ Coverage CoverageOf(const QImage& image) {
 class PictureBanks : public test::GameWindowsTest {
  protected:
   void SetUp() override {
-    Form2().Load();
-    ObjectForm().Load();
+    WorkingBanks().Load();
+    EditionBanks().Load();
   }
 
   // One bank element: the catalogue's picture, shown at its size, read from
@@ -64,46 +64,49 @@ class PictureBanks : public test::GameWindowsTest {
 };
 
 TEST_F(PictureBanks, CharacterBanksHoldBothEditionsIcons) {
-  auto& o = ObjectForm();
+  auto& o = EditionBanks();
   for (std::size_t i = 0; i < WingCount; ++i) {
-    ExpectHolds(o, o.Image2[i], pictures::Character[0][i], "Image2(" + std::to_string(i) + ")");
-    ExpectHolds(o, o.Image0[i], pictures::Character[1][i], "Image0(" + std::to_string(i) + ")");
+    ExpectHolds(o, o.Edition1Characters[i], pictures::Character[0][i],
+                "Image2(" + std::to_string(i) + ")");
+    ExpectHolds(o, o.Edition2Characters[i], pictures::Character[1][i],
+                "Image0(" + std::to_string(i) + ")");
     EXPECT_EQ(pictures::Character[0][i].width, 32);
     EXPECT_EQ(pictures::Character[0][i].height, 32);
   }
 }
 
 TEST_F(PictureBanks, ItemBanksHoldKindsOneToTenAndNothingForKindZero) {
-  auto& o = ObjectForm();
-  EXPECT_EQ(o.Image1[0].ShownPicture(), nullptr);
-  EXPECT_EQ(o.Image3[0].ShownPicture(), nullptr);
+  auto& o = EditionBanks();
+  EXPECT_EQ(o.Edition2Items[0].ShownPicture(), nullptr);
+  EXPECT_EQ(o.Edition1Items[0].ShownPicture(), nullptr);
   for (std::size_t i = 1; i < WingCount; ++i) {
-    ExpectHolds(o, o.Image3[i], pictures::Item[0][i], "Image3(" + std::to_string(i) + ")");
-    ExpectHolds(o, o.Image1[i], pictures::Item[1][i], "Image1(" + std::to_string(i) + ")");
+    ExpectHolds(o, o.Edition1Items[i], pictures::Item[0][i], "Image3(" + std::to_string(i) + ")");
+    ExpectHolds(o, o.Edition2Items[i], pictures::Item[1][i], "Image1(" + std::to_string(i) + ")");
   }
 }
 
 TEST_F(PictureBanks, ShotBankHoldsBothEditionsShotsAt17By17) {
-  auto& o = ObjectForm();
+  auto& o = EditionBanks();
   for (std::size_t i = 0; i < 2; ++i) {
-    ExpectHolds(o, o.Image4[i], pictures::Shot[i], "Image4(" + std::to_string(i) + ")");
-    EXPECT_EQ(o.Image4[i].Width(), 17 * TwipsPerPixel);
+    ExpectHolds(o, o.EditionShots[i], pictures::Shot[i], "Image4(" + std::to_string(i) + ")");
+    EXPECT_EQ(o.EditionShots[i].Width(), 17 * TwipsPerPixel);
   }
 }
 
 TEST_F(PictureBanks, EnemyBankHoldsOne32By16BitmapPerStage) {
-  auto& f = Form2();
+  auto& f = WorkingBanks();
   for (std::size_t i = 0; i < StageCount; ++i) {
-    ExpectHolds(f, f.Image1[i], pictures::Enemy[i], "Form2.Image1(" + std::to_string(i) + ")");
-    EXPECT_EQ(f.Image1[i].Width(), 32 * TwipsPerPixel);
-    EXPECT_EQ(f.Image1[i].Height(), 16 * TwipsPerPixel);
+    ExpectHolds(f, f.EnemyPictures[i], pictures::Enemy[i],
+                "Form2.Image1(" + std::to_string(i) + ")");
+    EXPECT_EQ(f.EnemyPictures[i].Width(), 32 * TwipsPerPixel);
+    EXPECT_EQ(f.EnemyPictures[i].Height(), 16 * TwipsPerPixel);
   }
 }
 
 TEST_F(PictureBanks, WorkingBanksStartEmpty) {
   for (std::size_t i = 0; i < WingCount; ++i) {
-    EXPECT_EQ(Form2().Image2[i].ShownPicture(), nullptr);
-    EXPECT_EQ(Form2().Image3[i].ShownPicture(), nullptr);
+    EXPECT_EQ(WorkingBanks().CharacterPictures[i].ShownPicture(), nullptr);
+    EXPECT_EQ(WorkingBanks().ItemPictures[i].ShownPicture(), nullptr);
   }
 }
 

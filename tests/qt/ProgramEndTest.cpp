@@ -27,8 +27,8 @@ class ProgramEndTest : public test::GameWindowsTest {
   }
 
   void StartPlaying() {
-    Form1().Show();
-    Form3().Show();
+    Playfield().Show();
+    StatusPanel().Show();
     Spin(10);
     midi.clear();
   }
@@ -36,7 +36,7 @@ class ProgramEndTest : public test::GameWindowsTest {
 
 TEST_F(ProgramEndTest, ClosingTheStatusPanelDuringAGameEndsTheProgramWithCodeZero) {
   StartPlaying();
-  Widget(Form3()).close();
+  Widget(StatusPanel()).close();
   EXPECT_EQ(PumpUntilEnd(), 0);
   ASSERT_FALSE(midi.empty());
   EXPECT_EQ(midi.back(), "close Midi");
@@ -44,7 +44,7 @@ TEST_F(ProgramEndTest, ClosingTheStatusPanelDuringAGameEndsTheProgramWithCodeZer
 
 TEST_F(ProgramEndTest, AWindowManagersCloseOfTheStatusPanelEndsTheProgram) {
   StartPlaying();
-  CloseFromOutside(Widget(Form3()));
+  CloseFromOutside(Widget(StatusPanel()));
   EXPECT_EQ(PumpUntilEnd(), 0);
   ASSERT_FALSE(midi.empty());
   EXPECT_EQ(midi.back(), "close Midi");
@@ -52,10 +52,11 @@ TEST_F(ProgramEndTest, AWindowManagersCloseOfTheStatusPanelEndsTheProgram) {
 
 TEST_F(ProgramEndTest, TheEndIsThrownFromAPumpThatIsAlreadyWaiting) {
   StartPlaying();
-  Form1().Timer1.SetEnabled(false);
-  Form1().Timer3.SetEnabled(false);
+  Playfield().FrameTimer.SetEnabled(false);
+  Playfield().ExplosionTimer.SetEnabled(false);
   // The close arrives while the game waits, as with a real close box.
-  QTimer::singleShot(30, &Widget(Form3()), [this] { CloseFromOutside(Widget(Form3())); });
+  QTimer::singleShot(30, &Widget(StatusPanel()),
+                     [this] { CloseFromOutside(Widget(StatusPanel())); });
   try {
     for (;;) tk.PumpEvents();
   } catch (const ProgramEnd& end) {
@@ -65,39 +66,39 @@ TEST_F(ProgramEndTest, TheEndIsThrownFromAPumpThatIsAlreadyWaiting) {
 }
 
 TEST_F(ProgramEndTest, ClosingTheStatusPanelWithThePlayfieldHiddenOnlyUnloadsThePanel) {
-  Form1().Load();
-  Form3().Show();
+  Playfield().Load();
+  StatusPanel().Show();
   Spin(10);
-  CloseFromOutside(Widget(Form3()));
+  CloseFromOutside(Widget(StatusPanel()));
   EXPECT_EQ(PumpUntilEnd(), -1);
-  EXPECT_FALSE(Form3().Loaded());
-  EXPECT_TRUE(Form1().Loaded());
+  EXPECT_FALSE(StatusPanel().Loaded());
+  EXPECT_TRUE(Playfield().Loaded());
   EXPECT_TRUE(midi.empty());
 }
 
 TEST_F(ProgramEndTest, ClosingThePlayfieldEndsTheProgram) {
-  Form1().Show();
-  Widget(Form1()).close();
+  Playfield().Show();
+  Widget(Playfield()).close();
   EXPECT_EQ(PumpUntilEnd(), 0);
   EXPECT_EQ(midi.back(), "close Midi");
 }
 
 TEST_F(ProgramEndTest, ClosingTheSetupWindowEndsTheProgram) {
-  Form5().Show();
-  CloseFromOutside(Widget(Form5()));
+  EditionSetup().Show();
+  CloseFromOutside(Widget(EditionSetup()));
   EXPECT_EQ(PumpUntilEnd(), 0);
   EXPECT_EQ(midi.back(), "close Midi");
 }
 
 TEST_F(ProgramEndTest, ClosingTheMessageWindowCountsAsItsButtonAndHidesIt) {
-  Form1().Show();
-  Form4().Show();
-  G.DialogDone = true;
-  CloseFromOutside(Widget(Form4()));
+  Playfield().Show();
+  StageEndMessage().Show();
+  G.WaitingForButton = true;
+  CloseFromOutside(Widget(StageEndMessage()));
   EXPECT_EQ(PumpUntilEnd(), -1);
-  EXPECT_FALSE(G.DialogDone);
-  EXPECT_TRUE(Form4().Loaded());
-  EXPECT_FALSE(Widget(Form4()).isVisible());
+  EXPECT_FALSE(G.WaitingForButton);
+  EXPECT_TRUE(StageEndMessage().Loaded());
+  EXPECT_FALSE(Widget(StageEndMessage()).isVisible());
 }
 
 }  // namespace
