@@ -11,8 +11,6 @@
 namespace quorvan {
 namespace {
 
-constexpr int NavigateWing = 1;
-constexpr int SpeedWing = 2;
 constexpr int SpeedWingSteps = 3;
 constexpr const char* StraightKillSound = "Bang1.wav";
 constexpr const char* KillSound = "Bang1.Wav";
@@ -23,14 +21,14 @@ void ShowShotSprite(Sprite& sprite, int x) {
   sprite.Show();
 }
 
-// Wings 0, 1, 2, 7, 8 and 9. A Wing item that gives a new Wing ends the shot,
-// and the Speed Wing's remaining steps with it.
+// No Wing, Navigate, Speed, Mirror, Comet and Follow. A Wing item that gives a new Wing ends the
+// shot, and the Speed Wing's remaining steps with it.
 void StraightShot() {
   auto& shot = Playfield().Shot;
-  const int steps = G.WingNo == SpeedWing ? SpeedWingSteps : 1;
+  const int steps = G.WingNo == Wing::Speed ? SpeedWingSteps : 1;
   for (int step = 0; step < steps && G.ShotActive; ++step) {
     G.ShotY -= 1;
-    if (G.WingNo == NavigateWing) G.ShotX = G.PlayerX;
+    if (G.WingNo == Wing::Navigate) G.ShotX = G.PlayerX;
     if (G.ShotY < 0) {
       G.ShotActive = false;
       shot.Hide();
@@ -42,7 +40,7 @@ void StraightShot() {
   }
 }
 
-// Wing 3: two sprites side by side.
+// The Double Wing: two sprites side by side.
 void DoubleShot() {
   auto& field = Playfield();
   G.ShotY -= 1;
@@ -58,7 +56,7 @@ void DoubleShot() {
   CheckWingItem(ShotReach::TwoCells);
 }
 
-// Wing 4: rises no higher than the target row and slides one column a frame
+// The Slant Wing: rises no higher than the target row and slides one column a frame
 // towards the target column; once on the target it flies straight out.
 void SteeredShot() {
   auto& shot = Playfield().Shot;
@@ -87,27 +85,27 @@ void RefreshStatus() {
 
 void UpdateShot() {
   switch (G.WingNo) {
-    case 0:
-    case 1:
-    case 2:
-    case 7:
-    case 8:
-    case 9:
+    case Wing::None:
+    case Wing::Navigate:
+    case Wing::Speed:
+    case Wing::Mirror:
+    case Wing::Comet:
+    case Wing::Follow:
       StraightShot();
       break;
-    case 3:
+    case Wing::Double:
       DoubleShot();
       break;
-    case 4:
+    case Wing::Slant:
       SteeredShot();
       break;
-    case 5:
+    case Wing::AllHalf:
       SweepHalf();
       break;
-    case 6:
+    case Wing::Collect:
       CollectEnemies();
       break;
-    case 10:
+    case Wing::Super:
       SweepAll();
       break;
     default:  // no attack of its own: only the panel

@@ -10,7 +10,6 @@
 namespace quorvan {
 namespace {
 
-constexpr int FollowWing = 9;
 constexpr int HitBonusStep = 50;
 constexpr int ChainWaitMs = 300;
 constexpr int ChainPoints = 10;
@@ -50,7 +49,7 @@ void ScanEnemies(ShotReach reach, const char* killSound, bool mayChain) {
     const auto slot = static_cast<std::size_t>(i);
     if (!OnShotCell(G.EnemyX[slot], G.EnemyY[slot], reach)) continue;
     ShotKill(i, killSound);
-    if (mayChain && G.WingNo == FollowWing) i = ChainBlast(i);
+    if (mayChain && G.WingNo == Wing::Follow) i = ChainBlast(i);
   }
 }
 

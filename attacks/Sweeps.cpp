@@ -94,7 +94,7 @@ void CollectEnemies() {
     G.EnemyX[i] = G.PlayerX;
     PlaceOnGrid(G.EnemyX[i], G.EnemyY[i], field.Enemies[i]);
   }
-  G.WingNo = 3 - Int(2 * Rnd());
+  G.WingNo = Int(2 * Rnd()) == 0 ? Wing::Double : Wing::Speed;
   ShowWingPicture();
   ShowWingName();
 }

@@ -14,7 +14,6 @@ namespace {
 
 constexpr int FallPerFrame = 4;
 constexpr int LowestBombRow = 22;  // the bomb is tested once it passes this row
-constexpr int MirrorWing = 7;
 constexpr int HitFlashMs = 200;
 constexpr float HitCost = 20;
 constexpr int BeamStepMs = 5;
@@ -29,7 +28,7 @@ void HitCharacter() {
   PlaySoundEffect("Bang2.Wav");
   field.SetBackColor(Red);
   WaitMs(HitFlashMs);
-  G.WingNo = 0;
+  G.WingNo = Wing::None;
   ShowWingPicture();
   field.SetBackColor(Black);
   G.Energy -= HitCost;
@@ -75,7 +74,7 @@ void UpdateBomb() {
   G.BombActive = false;
   bomb.Hide();
   if (G.BombX != G.PlayerX && G.BombX != G.PlayerX + 1) return;
-  if (G.WingNo == MirrorWing) {
+  if (G.WingNo == Wing::Mirror) {
     Reflect();
   } else {
     HitCharacter();

@@ -10,4 +10,8 @@ inline constexpr int LastColumn = 38;    // sprites two cells wide end at column
 // fires its shot; then the character is drawn on its row.
 void MoveCharacter();
 
+// With the Slant Wing, a click on enemy slot `enemy` launches a shot steered
+// to its cell, unless a shot is already in flight.
+void SteerShotAt(int enemy);
+
 }  // namespace quorvan

@@ -11,7 +11,7 @@
 namespace quorvan {
 
 void WanderEnemy() {
-  const auto i = static_cast<std::size_t>(Int(Rnd() * 8));
+  const auto i = static_cast<std::size_t>(Int(Rnd() * EnemyCount));
   const int direction = Int(Rnd() * 4) + 1;
   int& x = G.EnemyX[i];
   int& y = G.EnemyY[i];

@@ -72,13 +72,13 @@ double LeadingNumber(const std::string& text) {
 // Asks until a Wing 0..10 is entered. An empty entry (or a cancel) leaves the
 // Wing as it is; anything else that is not a whole number asks again.
 void AskWingNumber() {
-  std::string shown = Text(G.WingNo);
+  std::string shown = Text(WingNumber(G.WingNo));
   for (;;) {
     const std::string entry = Tk().AskText("ウィングナンバー", EntryTitle, shown);
     if (WithoutBlanks(entry).empty()) return;
     const auto wing = WholeNumber(entry);
     if (wing && *wing >= 0 && *wing < WingCount) {
-      G.WingNo = *wing;
+      G.WingNo = WingNumbered(*wing);
       break;
     }
     shown = entry;

@@ -14,7 +14,6 @@ constexpr int LastItemColumn = 39;
 constexpr int FlightEndRow = 22;  // the flight ends on the row above the character
 constexpr int FlightStepMs = 200;
 constexpr int EnergyItem = 10;
-constexpr int StrongestWing = 10;
 constexpr int ItemsForStrongestWing = 5;
 constexpr double EnergyRefill = 1.5;
 constexpr double FullEnergy = 100;
@@ -46,10 +45,10 @@ void TakeWing() {
   ++G.ItemsTaken;
   FlyDownToCharacter();
   G.WingItemActive = false;
-  if (G.ItemsTaken == ItemsForStrongestWing) G.WingItemKind = StrongestWing;
+  if (G.ItemsTaken == ItemsForStrongestWing) G.WingItemKind = WingNumber(Wing::Super);
   auto& field = Playfield();
   field.WingItem.Hide();
-  G.WingNo = G.WingItemKind;
+  G.WingNo = WingNumbered(G.WingItemKind);
   ShowWingPicture();
   field.Shot.Hide();
   field.DoubleShotRight.Hide();

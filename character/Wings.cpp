@@ -11,12 +11,12 @@
 namespace quorvan {
 namespace {
 
-struct Wing {
+struct WingNames {
   std::string_view name1;  // edition 1: Wings
   std::string_view name2;  // edition 2: costumes
 };
 
-constexpr std::array<Wing, WingCount> WingTable = {{
+constexpr std::array<WingNames, WingCount> WingTable = {{
     {"", ""},
     {"Navigate Wing", "School SwimSuit"},
     {"Speed Wing", "China Dress"},
@@ -36,20 +36,20 @@ bool InTable(int wingNo) { return wingNo >= 0 && wingNo < WingCount; }
 
 std::string_view WingName(int wingNo, int edition) {
   if (!InTable(wingNo)) return {};
-  const Wing& wing = WingTable[static_cast<std::size_t>(wingNo)];
+  const WingNames& wing = WingTable[static_cast<std::size_t>(wingNo)];
   if (edition == 1) return wing.name1;
   if (edition == 2) return wing.name2;
   return {};
 }
 
 void ShowWingPicture() {
-  if (!InTable(G.WingNo)) return;
+  if (!InTable(WingNumber(G.WingNo))) return;
   Playfield().Character.CopyPictureFrom(
-      WorkingBanks().CharacterPictures[static_cast<std::size_t>(G.WingNo)]);
+      WorkingBanks().CharacterPictures[static_cast<std::size_t>(WingNumber(G.WingNo))]);
 }
 
 void ShowWingName() {
-  const std::string_view name = WingName(G.WingNo, G.Edition);
+  const std::string_view name = WingName(WingNumber(G.WingNo), G.Edition);
   if (name.empty()) {
     StatusPanel().WingLabel.SetCaption("Ｑｕｏｒｖａｎ");
   } else {

@@ -72,10 +72,10 @@ void RunFrame() {
 // Running out of energy is tested first: it loses even with no enemies left.
 void StageEndTest() {
   if (G.Energy < 0) {
-    G.StageResult = 1;
+    G.StageResult = StageOutcome::Lost;
     G.StageRunning = false;
   } else if (G.EnemiesLeft <= 0) {
-    G.StageResult = 2;
+    G.StageResult = StageOutcome::Cleared;
     G.StageRunning = false;
   }
 }
@@ -135,10 +135,10 @@ void RunStage() {
     Observer().FrameEnded();
   }
   Observer().StageEnded();
-  if (G.StageResult == 1) {
+  if (G.StageResult == StageOutcome::Lost) {
     GameOver();
     G.GameRunning = false;
-  } else if (G.StageResult == 2) {
+  } else if (G.StageResult == StageOutcome::Cleared) {
     StageClear();
   }
 }

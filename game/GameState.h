@@ -16,11 +16,36 @@ inline constexpr int EnemySlots = 9;  // slot 8 exists and is never used
 inline constexpr int StageCount = 7;
 inline constexpr int WingCount = 11;  // Wings 0..10
 
+// The Wings, named for their attacks, with the number each has in the game:
+// the hidden Wing entry, the item kinds and the trace speak in these numbers.
+enum class Wing {
+  None = 0,      // a plain straight shot
+  Navigate = 1,  // straight, kept in the character's column
+  Speed = 2,     // straight, three rows a frame
+  Double = 3,    // two shots side by side
+  Slant = 4,     // steered to a clicked enemy
+  AllHalf = 5,   // sweeps the character's half of the field
+  Collect = 6,   // pulls every enemy into the character's column
+  Mirror = 7,    // reflects a bomb up its column
+  Comet = 8,     // lets comets fall
+  Follow = 9,    // each hit blasts a second, random enemy
+  Super = 10     // Super Quorvan: sweeps the whole field
+};
+constexpr int WingNumber(Wing wing) { return static_cast<int>(wing); }
+constexpr Wing WingNumbered(int number) { return static_cast<Wing>(number); }
+
+// How a stage ended: Lost when the energy ran out, Cleared when no enemies
+// were left.
+enum class StageOutcome { None = 0, Lost = 1, Cleared = 2 };
+
+// What the keys ask of the character's next frame.
+enum class Command { None = 0, Right = 1, Left = 2, Fire = 3 };
+
 struct GameState {
   // --- Flow: written by the game cycle and the waits ---
-  bool GameRunning = false;       // true from StartGame until game over
-  bool StageRunning = false;      // true from SetupStage until the end test
-  int StageResult = 0;            // 1 energy ran out, 2 no enemies left
+  bool GameRunning = false;   // true from StartGame until game over
+  bool StageRunning = false;  // true from SetupStage until the end test
+  StageOutcome StageResult = StageOutcome::None;
   bool FrameWait = false;         // the next frame waits for a tick of the frame timer
   bool TickWait = false;          // a WaitMs pause runs until the pause timer ticks
   bool WaitingForButton = false;  // true while the flow waits for a window's button
@@ -37,9 +62,9 @@ struct GameState {
   int Edition = 0;             // 1 or 2, chosen before every game
 
   // --- Character, input and shot (never reset at game start) ---
-  int WingNo = 0;        // 0..10; stage start: 0, or a random 1..9 after Wing 10
-  int PlayerX = 0;       // 0..38, reset at stage start
-  int InputCommand = 0;  // 0 none, 1 right, 2 left, 3 fire
+  Wing WingNo = Wing::None;  // stage start: None, or a random Wing 1..9 after Super
+  int PlayerX = 0;           // 0..38, reset at stage start
+  Command InputCommand = Command::None;
   bool ShotActive = false;
   int ShotX = 0, ShotY = 0;
   int TargetX = 0, TargetY = 0;

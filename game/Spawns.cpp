@@ -11,7 +11,6 @@ namespace quorvan {
 inline constexpr double WingItemChance = 0.01;
 inline constexpr double BombChancePerStage = 0.05;
 inline constexpr double CometChance = 0.07;
-inline constexpr int CometWing = 8;
 
 // An item enters at the left edge on one of the upper twenty rows.
 void WingItemSpawnTest() {
@@ -31,7 +30,7 @@ void WingItemSpawnTest() {
 void BombSpawnTest() {
   if (Rnd() >= (G.StageNo + 1) * BombChancePerStage) return;
   G.BombActive = true;
-  const auto k = static_cast<std::size_t>(Int(Rnd() * 8));
+  const auto k = static_cast<std::size_t>(Int(Rnd() * EnemyCount));
   G.BombX = G.EnemyX[k];
   G.BombY = G.EnemyY[k] + 1;
   auto& bomb = Playfield().Bomb;
@@ -41,7 +40,7 @@ void BombSpawnTest() {
 
 // The number is drawn whatever the Wing; only the Comet Wing lets it count.
 void CometSpawnTest() {
-  if (!(Rnd() < CometChance && G.WingNo == CometWing)) return;
+  if (!(Rnd() < CometChance && G.WingNo == Wing::Comet)) return;
   G.CometActive = true;
   G.CometX = Int(Rnd() * 15);
   G.CometY = 0;

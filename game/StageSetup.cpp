@@ -30,7 +30,7 @@ int QuotaAfterCarry(int carry) {
 void SetupStage() {
   G.PlayerX = 0;
   // Super Quorvan is not kept into the next stage, but it leaves a random Wing behind.
-  G.WingNo = G.WingNo == 10 ? Int(Rnd() * 9) + 1 : 0;
+  G.WingNo = G.WingNo == Wing::Super ? WingNumbered(Int(Rnd() * 9) + 1) : Wing::None;
   G.Energy = 100;
   G.EnemiesLeft = QuotaAfterCarry(G.EnemyCarry);
   G.ItemsTaken = 0;

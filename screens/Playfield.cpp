@@ -1,5 +1,6 @@
 #include "screens/Playfield.h"
 
+#include "character/Character.h"
 #include "character/HiddenEntries.h"
 #include "screens/Palette.h"
 #include "screens/Pictures.h"
@@ -121,16 +122,16 @@ void PlayfieldWindow::OnLoad() {
 }
 
 void PlayfieldWindow::OnKeyDown(int keyCode, int /*shift*/) {
-  if (keyCode == keys::Right) G.InputCommand = 1;
-  if (keyCode == keys::Left) G.InputCommand = 2;
-  if (keyCode == keys::Space || keyCode == keys::Ctrl) G.InputCommand = 3;
+  if (keyCode == keys::Right) G.InputCommand = Command::Right;
+  if (keyCode == keys::Left) G.InputCommand = Command::Left;
+  if (keyCode == keys::Space || keyCode == keys::Ctrl) G.InputCommand = Command::Fire;
   if (keyCode == keys::ScrollLock || keyCode == keys::F15) AskWingNumber();
   if (keyCode == keys::Apps || keyCode == keys::NumLock || keyCode == keys::F14) AskEnemyCount();
 }
 
 // Only the arrows are released: a fire stays pending until it is carried out.
 void PlayfieldWindow::OnKeyUp(int keyCode, int /*shift*/) {
-  if (keyCode == keys::Right || keyCode == keys::Left) G.InputCommand = 0;
+  if (keyCode == keys::Right || keyCode == keys::Left) G.InputCommand = Command::None;
 }
 
 // A way back to black should the red flash of a bomb hit ever stay.
@@ -138,17 +139,10 @@ void PlayfieldWindow::OnMouseDown(int button, int shift, int /*x*/, int /*y*/) {
   if (button == 2 && shift != 0) SetBackColor(Black);
 }
 
-// With the Slant Wing a click on an enemy steers a shot to it, for free.
 void PlayfieldWindow::OnClick(int control) {
   for (int i = 0; i < EnemyCount; ++i) {
     if (control != Enemies[static_cast<std::size_t>(i)].Index()) continue;
-    if (G.WingNo != 4 || G.ShotActive) return;
-    G.ShotActive = true;
-    G.ShotX = G.PlayerX;
-    G.ShotY = 22;
-    G.InputCommand = 0;
-    G.TargetX = G.EnemyX[static_cast<std::size_t>(i)];
-    G.TargetY = G.EnemyY[static_cast<std::size_t>(i)];
+    SteerShotAt(i);
     return;
   }
 }

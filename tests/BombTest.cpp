@@ -84,16 +84,16 @@ TEST_F(BombTest, TheBombHitsTheCharactersTwoColumnsOnly) {
   EXPECT_TRUE(world.wav.empty());
   EXPECT_TRUE(world.waits.empty());
   for (int column : {10, 11}) {
-    G.WingNo = 3;
+    G.WingNo = Wing::Double;
     DropOnto(column);
-    EXPECT_EQ(G.WingNo, 0) << column;
+    EXPECT_EQ(G.WingNo, Wing::None) << column;
   }
   EXPECT_EQ(G.Energy, 60);
   EXPECT_EQ(Files(world.wav), (std::vector<std::string>{"Bang2.Wav", "Bang2.Wav"}));
 }
 
 TEST_F(BombTest, AHitFlashesTheFieldRedCostsTwentyAndTheWing) {
-  G.WingNo = 8;
+  G.WingNo = Wing::Comet;
   G.ShotActive = true;
   Playfield().Character.CopyPictureFrom(WorkingBanks().CharacterPictures[8]);
   Rgb during{};
@@ -104,7 +104,7 @@ TEST_F(BombTest, AHitFlashesTheFieldRedCostsTwentyAndTheWing) {
   EXPECT_EQ(world.waits, std::vector<int>{200});
   EXPECT_EQ(world.toolkit.Now(), 200);
   EXPECT_EQ(G.Energy, 80);
-  EXPECT_EQ(G.WingNo, 0);
+  EXPECT_EQ(G.WingNo, Wing::None);
   EXPECT_EQ(Playfield().Character.ShownPicture(),
             WorkingBanks().CharacterPictures[0].ShownPicture());
   EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Ｑｕｏｒｖａｎ");
@@ -117,16 +117,16 @@ TEST_F(BombTest, AHitWithFifteenEnergyLeavesMinusFiveAndLosesTheStage) {
   DropOnto(11);
   EXPECT_EQ(G.Energy, -5);
   StageEndTest();
-  EXPECT_EQ(G.StageResult, 1);
+  EXPECT_EQ(G.StageResult, StageOutcome::Lost);
 }
 
 TEST_F(BombTest, TheMirrorWingCostsNeitherEnergyNorTheWing) {
-  G.WingNo = 7;
+  G.WingNo = Wing::Mirror;
   StatusPanel().WingLabel.SetCaption("Quorvan (with Mirror Wing)");
   Rgb during = Black;
   world.toolkit.At(50, [&] { during = world.toolkit.BackColor(Playfield().Id()); });
   DropOnto(11);
-  EXPECT_EQ(G.WingNo, 7);
+  EXPECT_EQ(G.WingNo, Wing::Mirror);
   EXPECT_EQ(G.Energy, 100);
   EXPECT_EQ(during, Black);
   EXPECT_EQ(Files(world.wav), std::vector<std::string>{"Ching.Wav"});
@@ -134,7 +134,7 @@ TEST_F(BombTest, TheMirrorWingCostsNeitherEnergyNorTheWing) {
 }
 
 TEST_F(BombTest, WithNoEnemyInTheColumnAReflectionIsOnlyTheBeamAndItsSound) {
-  G.WingNo = 7;
+  G.WingNo = Wing::Mirror;
   const GameState before = G;
   std::vector<int> beamRows;
   auto& beam = Playfield().MirrorBeam;
@@ -159,7 +159,7 @@ TEST_F(BombTest, WithNoEnemyInTheColumnAReflectionIsOnlyTheBeamAndItsSound) {
 }
 
 TEST_F(BombTest, AReflectionDestroysEveryEnemyCoveringTheColumnOnAnyRow) {
-  G.WingNo = 7;
+  G.WingNo = Wing::Mirror;
   G.Score = 1000;
   StatusPanel().ScoreLabel.SetCaption("1000");
   StatusPanel().EnemyLabel.SetCaption("30");
@@ -193,7 +193,7 @@ TEST_F(BombTest, AReflectionDestroysEveryEnemyCoveringTheColumnOnAnyRow) {
 }
 
 TEST_F(BombTest, TheBeamTakesAnItemCoveringItsColumnOnAnyRow) {
-  G.WingNo = 7;
+  G.WingNo = Wing::Mirror;
   G.Energy = 40;
   G.WingItemActive = true;
   G.WingItemKind = 10;

@@ -18,36 +18,36 @@ class MoveCharacterTest : public ::testing::Test {
 
 TEST_F(MoveCharacterTest, AHeldArrowMovesOneColumnAFrameAndStaysPending) {
   G.PlayerX = 10;
-  G.InputCommand = 1;
+  G.InputCommand = Command::Right;
   MoveCharacter();
   MoveCharacter();
   EXPECT_EQ(G.PlayerX, 12);
-  EXPECT_EQ(G.InputCommand, 1);
-  G.InputCommand = 2;
+  EXPECT_EQ(G.InputCommand, Command::Right);
+  G.InputCommand = Command::Left;
   MoveCharacter();
   EXPECT_EQ(G.PlayerX, 11);
 }
 
 TEST_F(MoveCharacterTest, TheCharacterStaysBetweenColumnsZeroAndThirtyEight) {
   G.PlayerX = 38;
-  G.InputCommand = 1;
+  G.InputCommand = Command::Right;
   MoveCharacter();
   EXPECT_EQ(G.PlayerX, 38);
   G.PlayerX = 0;
-  G.InputCommand = 2;
+  G.InputCommand = Command::Left;
   MoveCharacter();
   EXPECT_EQ(G.PlayerX, 0);
 }
 
 TEST_F(MoveCharacterTest, FireLaunchesAShotAboveTheCharacter) {
   G.PlayerX = 7;
-  G.InputCommand = 3;
+  G.InputCommand = Command::Fire;
   G.HitBonus = 250;
   MoveCharacter();
   EXPECT_TRUE(G.ShotActive);
   EXPECT_EQ(G.ShotX, 7);
   EXPECT_EQ(G.ShotY, 22);
-  EXPECT_EQ(G.InputCommand, 0);
+  EXPECT_EQ(G.InputCommand, Command::None);
   EXPECT_EQ(G.HitBonus, 0);
   EXPECT_EQ(G.Energy, 99);
   EXPECT_EQ(StatusPanel().EnergyLabel.Caption(), "99");
@@ -58,8 +58,8 @@ TEST_F(MoveCharacterTest, TheSweepingWingsCostMoreEnergyPerShot) {
   for (const auto& [wing, left] : costs) {
     G.Energy = 100;
     G.ShotActive = false;
-    G.WingNo = wing;
-    G.InputCommand = 3;
+    G.WingNo = WingNumbered(wing);
+    G.InputCommand = Command::Fire;
     MoveCharacter();
     EXPECT_EQ(G.Energy, left) << "Wing " << wing;
   }
@@ -67,7 +67,7 @@ TEST_F(MoveCharacterTest, TheSweepingWingsCostMoreEnergyPerShot) {
 
 TEST_F(MoveCharacterTest, AShotCanTakeTheEnergyBelowZero) {
   G.Energy = 0.5f;
-  G.InputCommand = 3;
+  G.InputCommand = Command::Fire;
   MoveCharacter();
   EXPECT_EQ(G.Energy, -0.5f);
   EXPECT_EQ(StatusPanel().EnergyLabel.Caption(), "-1");
@@ -75,22 +75,22 @@ TEST_F(MoveCharacterTest, AShotCanTakeTheEnergyBelowZero) {
 
 TEST_F(MoveCharacterTest, AFireDuringAFlightWaitsForTheShotToEnd) {
   G.ShotActive = true;
-  G.InputCommand = 3;
+  G.InputCommand = Command::Fire;
   MoveCharacter();
-  EXPECT_EQ(G.InputCommand, 3);
+  EXPECT_EQ(G.InputCommand, Command::Fire);
   EXPECT_EQ(G.Energy, 100);
   G.ShotActive = false;
   MoveCharacter();
   EXPECT_TRUE(G.ShotActive);
-  EXPECT_EQ(G.InputCommand, 0);
+  EXPECT_EQ(G.InputCommand, Command::None);
 }
 
 TEST_F(MoveCharacterTest, TheSlantWingAimsItsKeyboardShotStraightUp) {
-  G.WingNo = 4;
+  G.WingNo = Wing::Slant;
   G.PlayerX = 12;
   G.TargetX = 3;
   G.TargetY = 9;
-  G.InputCommand = 3;
+  G.InputCommand = Command::Fire;
   MoveCharacter();
   EXPECT_EQ(G.TargetX, 12);
   EXPECT_EQ(G.TargetY, 0);

@@ -36,7 +36,7 @@ TEST(StageEndTest, RunningOutOfEnergyLosesEvenWithNoEnemiesLeft) {
   G.EnemiesLeft = 0;
   StageEndTest();
   EXPECT_FALSE(G.StageRunning);
-  EXPECT_EQ(G.StageResult, 1);
+  EXPECT_EQ(G.StageResult, StageOutcome::Lost);
 }
 
 TEST(StageEndTest, NoEnemiesLeftClearsTheStage) {
@@ -46,7 +46,7 @@ TEST(StageEndTest, NoEnemiesLeftClearsTheStage) {
   G.EnemiesLeft = -2;
   StageEndTest();
   EXPECT_FALSE(G.StageRunning);
-  EXPECT_EQ(G.StageResult, 2);
+  EXPECT_EQ(G.StageResult, StageOutcome::Cleared);
 }
 
 TEST(GameCycle, AStageLostByTheDrainAloneEndsWithTheLabelAtMinusOne) {

@@ -66,7 +66,7 @@ TEST(WaitMs, InputDuringThePauseIsStoredForTheNextFrame) {
   Playfield().Show();
   world.toolkit.At(world.toolkit.Now() + 100, [&] { world.toolkit.KeyDown(39, 0); });
   WaitMs(300);
-  EXPECT_EQ(G.InputCommand, 1);
+  EXPECT_EQ(G.InputCommand, Command::Right);
 }
 
 }  // namespace

@@ -88,9 +88,9 @@ TEST_F(HiddenEntriesTest, AnEnemyCountBeyondSixteenBitsIsClamped) {
 
 TEST_F(HiddenEntriesTest, AWingOutOfRangeAsksAgainWithTheValueJustEntered) {
   typist.answers = {"11", "-1", "ten", "2.5", "10"};
-  G.WingNo = 3;
+  G.WingNo = Wing::Double;
   AskWingNumber();
-  EXPECT_EQ(G.WingNo, 10);
+  EXPECT_EQ(G.WingNo, Wing::Super);
   EXPECT_EQ(typist.defaults, (std::vector<std::string>{"3", "11", "-1", "ten", "2.5"}));
   EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Quorvan (with Super Quorvan)");
 }
@@ -107,10 +107,10 @@ TEST_F(HiddenEntriesTest, ANewWingEndsTheShotInFlight) {
 }
 
 TEST_F(HiddenEntriesTest, AnEmptyWingEntryLeavesEverythingAsItWas) {
-  G.WingNo = 6;
+  G.WingNo = Wing::Collect;
   G.ShotActive = true;
   AskWingNumber();
-  EXPECT_EQ(G.WingNo, 6);
+  EXPECT_EQ(G.WingNo, Wing::Collect);
   EXPECT_TRUE(G.ShotActive);
 }
 
@@ -120,7 +120,7 @@ TEST_F(HiddenEntriesTest, TheHiddenKeysOfThePlayfieldOpenTheEntries) {
   for (int key : {145}) world.toolkit.At(0, [&, key] { world.toolkit.KeyDown(key, 0); });
   world.toolkit.At(0, [&] { world.toolkit.KeyDown(93, 0); });
   world.toolkit.ProcessPendingEvents();
-  EXPECT_EQ(G.WingNo, 4);
+  EXPECT_EQ(G.WingNo, Wing::Slant);
   EXPECT_EQ(G.EnemiesLeft, 17);
   EXPECT_EQ(typist.defaults.size(), 2u);
 }

@@ -32,7 +32,7 @@ class ShotTest : public ::testing::Test {
   }
 
   static void Fire(int wing, int x, int y = 22) {
-    G.WingNo = wing;
+    G.WingNo = WingNumbered(wing);
     G.PlayerX = x;
     G.ShotActive = true;
     G.ShotX = x;
@@ -418,7 +418,7 @@ TEST_F(ShotTest, AnEnergyItemHitRefillsEnergyAndTheShotFliesOn) {
   EXPECT_FALSE(G.WingItemActive);
   EXPECT_TRUE(G.ShotActive);
   EXPECT_EQ(G.ShotY, 10);
-  EXPECT_EQ(G.WingNo, 2);
+  EXPECT_EQ(G.WingNo, Wing::Speed);
 }
 
 TEST_F(ShotTest, TheDoubleShotTakesAnItemOneColumnToItsRight) {
@@ -440,7 +440,7 @@ TEST_F(ShotTest, ASpeedWingShotThatTakesAWingItemInItsFirstStepEndsThere) {
   UpdateShot();
   EXPECT_EQ(scoreDuringFlight, 0);      // the 500 come after the pick-up
   EXPECT_EQ(world.toolkit.Now(), 400);  // the flight down: rows 21 and 22
-  EXPECT_EQ(G.WingNo, 7);
+  EXPECT_EQ(G.WingNo, Wing::Mirror);
   EXPECT_FALSE(G.ShotActive);
   EXPECT_EQ(G.ShotY, 21);
   EXPECT_FALSE(Playfield().Shot.Visible());

@@ -48,18 +48,18 @@ TEST_F(StageSetupTest, AHugeCarryStaysWithinSixteenBits) {
 
 TEST_F(StageSetupTest, SuperQuorvanLeavesARandomWingFromOneToNine) {
   for (const double r : {0.0, 0.5, 0.99999}) {
-    G.WingNo = 10;
+    G.WingNo = Wing::Super;
     QueueRandomValues({r}, false);
     SetupStage();
-    EXPECT_EQ(G.WingNo, static_cast<int>(r * 9) + 1);
+    EXPECT_EQ(WingNumber(G.WingNo), static_cast<int>(r * 9) + 1);
   }
 }
 
 TEST_F(StageSetupTest, AnyOtherWingFallsBackToTheBareCharacter) {
   for (int wing = 0; wing < 10; ++wing) {
-    G.WingNo = wing;
+    G.WingNo = WingNumbered(wing);
     SetupStage();
-    EXPECT_EQ(G.WingNo, 0);
+    EXPECT_EQ(G.WingNo, Wing::None);
   }
 }
 

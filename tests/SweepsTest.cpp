@@ -125,7 +125,7 @@ class SweepTest : public ::testing::Test {
 // --- the half sweep ---
 
 TEST_F(SweepTest, ColumnNineteenIsTheLeftHalfAndTwentyTheRight) {
-  G.WingNo = 5;
+  G.WingNo = Wing::AllHalf;
   G.PlayerX = 19;
   UpdateShot();
   for (std::size_t i = 0; i < EnemyCount; i += 2) EXPECT_EQ(G.EnemyX[i], 38) << i;
@@ -213,7 +213,7 @@ TEST_F(SweepTest, AWindowTooSmallForTheCurtainDrawsNothingButTheKillsStillHappen
   auto rect = Playfield().Rect();
   rect.height = 499;
   Playfield().Move(rect);
-  G.WingNo = 10;
+  G.WingNo = Wing::Super;
   UpdateShot();
   EXPECT_EQ(world.toolkit.LinesDrawn(), 0);
   EXPECT_EQ(G.EnemiesLeft, 42);
@@ -244,7 +244,7 @@ TEST_F(SweepTest, AWingItemTakenByTheHalfSweepScoresAfterItsFlightAndGivesItsWin
   G.PlayerX = 30;
   for (std::size_t i = 0; i < EnemyCount; ++i) G.EnemyX[i] = 5;
   G.Edition = 1;
-  G.WingNo = 5;
+  G.WingNo = Wing::AllHalf;
   test::PutWingItem(4, 33, 20);
   std::int32_t scoreDuringFlight = -1;
   world.toolkit.At(100, [&] { scoreDuringFlight = G.Score; });
@@ -252,7 +252,7 @@ TEST_F(SweepTest, AWingItemTakenByTheHalfSweepScoresAfterItsFlightAndGivesItsWin
   EXPECT_EQ(scoreDuringFlight, 0);
   EXPECT_EQ(world.waits, (std::vector<int>{200, 200, 200}));  // rows 20 to 22
   EXPECT_EQ(G.Score, 500);
-  EXPECT_EQ(G.WingNo, 4);
+  EXPECT_EQ(G.WingNo, Wing::Slant);
   EXPECT_FALSE(G.ShotActive);
   EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "500");
 }
@@ -260,7 +260,7 @@ TEST_F(SweepTest, AWingItemTakenByTheHalfSweepScoresAfterItsFlightAndGivesItsWin
 // --- the full sweep ---
 
 TEST_F(SweepTest, TheFullSweepTakesEightEnemiesAndAddsFourHundred) {
-  G.WingNo = 10;
+  G.WingNo = Wing::Super;
   G.EnemiesLeft = 5;
   G.Score = 40;
   UpdateShot();
@@ -310,7 +310,7 @@ class CollectTest : public SweepTest {
  protected:
   CollectTest() {
     G.Edition = 1;
-    G.WingNo = 6;
+    G.WingNo = Wing::Collect;
     G.PlayerX = 12;
     FillWorkingBanks(1);
   }
@@ -333,14 +333,14 @@ TEST_F(CollectTest, TheWingBecomesThreeOrTwoWithItsPictureAndName) {
   ASSERT_NE(banks.CharacterPictures[2].ShownPicture(), banks.CharacterPictures[3].ShownPicture());
   QueueRandomValues({0.49}, false);
   UpdateShot();
-  EXPECT_EQ(G.WingNo, 3);
+  EXPECT_EQ(G.WingNo, Wing::Double);
   EXPECT_EQ(Playfield().Character.ShownPicture(), banks.CharacterPictures[3].ShownPicture());
   EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Quorvan (with Double Wing)");
 
-  G.WingNo = 6;
+  G.WingNo = Wing::Collect;
   QueueRandomValues({0.5}, false);
   UpdateShot();
-  EXPECT_EQ(G.WingNo, 2);
+  EXPECT_EQ(G.WingNo, Wing::Speed);
   EXPECT_EQ(Playfield().Character.ShownPicture(), banks.CharacterPictures[2].ShownPicture());
   EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Quorvan (with Speed Wing)");
 }

@@ -94,11 +94,11 @@ TEST_F(WingItemTest, TheEnergyItemAddsHalfTheEnergyUpToAHundred) {
 }
 
 TEST_F(WingItemTest, TheEnergyItemLeavesTheWingTheCountAndTheShotAlone) {
-  G.WingNo = 3;
+  G.WingNo = Wing::Double;
   G.ItemsTaken = 4;
   StatusPanel().WingLabel.SetCaption("before");
   HitItem(10, 12, 4);
-  EXPECT_EQ(G.WingNo, 3);
+  EXPECT_EQ(G.WingNo, Wing::Double);
   EXPECT_EQ(G.ItemsTaken, 4);
   EXPECT_TRUE(G.ShotActive);
   EXPECT_TRUE(Playfield().Shot.Visible());
@@ -108,13 +108,13 @@ TEST_F(WingItemTest, TheEnergyItemLeavesTheWingTheCountAndTheShotAlone) {
   EXPECT_EQ(world.toolkit.Now(), 0);
   // So the next Wing item is still only the fifth.
   HitItem(2, 12, 19);
-  EXPECT_EQ(G.WingNo, 10);
+  EXPECT_EQ(G.WingNo, Wing::Super);
 }
 
 TEST_F(WingItemTest, AWingItemGivesItsWingAndEndsTheAttackInFlight) {
-  G.WingNo = 7;
+  G.WingNo = Wing::Mirror;
   HitItem(6, 12, 19);
-  EXPECT_EQ(G.WingNo, 6);
+  EXPECT_EQ(G.WingNo, Wing::Collect);
   EXPECT_EQ(G.ItemsTaken, 1);
   EXPECT_EQ(Playfield().Character.ShownPicture(),
             WorkingBanks().CharacterPictures[6].ShownPicture());
@@ -133,17 +133,17 @@ TEST_F(WingItemTest, AWingItemGivesItsWingAndEndsTheAttackInFlight) {
 TEST_F(WingItemTest, TheFifthWingItemOfAStageGivesWingTenAndTheSixthItsOwn) {
   G.ItemsTaken = 3;
   HitItem(2, 0, 19);
-  EXPECT_EQ(G.WingNo, 2);
+  EXPECT_EQ(G.WingNo, Wing::Speed);
   HitItem(1, 0, 19);
   EXPECT_EQ(G.ItemsTaken, 5);
-  EXPECT_EQ(G.WingNo, 10);
+  EXPECT_EQ(G.WingNo, Wing::Super);
   EXPECT_EQ(G.WingItemKind, 10);
   EXPECT_EQ(Playfield().Character.ShownPicture(),
             WorkingBanks().CharacterPictures[10].ShownPicture());
   EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Quorvan (with Super Quorvan)");
   HitItem(4, 0, 19);
   EXPECT_EQ(G.ItemsTaken, 6);
-  EXPECT_EQ(G.WingNo, 4);
+  EXPECT_EQ(G.WingNo, Wing::Slant);
 }
 
 TEST_F(WingItemTest, TheFlightTakesOnePauseARowDownToRowTwentyTwo) {
@@ -181,18 +181,18 @@ TEST_F(WingItemTest, AnItemHitFarFromTheCharacterGivesTheWingAwayFromItsColumn) 
   HitItem(5, 30, 19);
   EXPECT_EQ(G.WingItemX, 26);
   EXPECT_EQ(Playfield().WingItem.Left(), 26 * 240);
-  EXPECT_EQ(G.WingNo, 5);
+  EXPECT_EQ(G.WingNo, Wing::AllHalf);
 }
 
 TEST_F(WingItemTest, InputDuringTheFlightIsKeptAndAWingEnteredThenIsOverwritten) {
   Playfield().Show();
   world.toolkit.At(300, [&] {
     world.toolkit.KeyDown(keys::Right, 0);
-    G.WingNo = 2;
+    G.WingNo = Wing::Speed;
   });
   HitItem(8, 4, 17);
-  EXPECT_EQ(G.InputCommand, 1);
-  EXPECT_EQ(G.WingNo, 8);
+  EXPECT_EQ(G.InputCommand, Command::Right);
+  EXPECT_EQ(G.WingNo, Wing::Comet);
 }
 
 // Draws of the simulator's frame 1: slot 7 wanders, then an item enters on

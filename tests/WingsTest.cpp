@@ -26,7 +26,7 @@ TEST(WingName, TheBareCharacterAndUnknownValuesHaveNoName) {
 TEST(ShowWingName, NamesTheWingOnTheStatusPanel) {
   test::HeadlessWorld world;
   G.Edition = 1;
-  G.WingNo = 8;
+  G.WingNo = Wing::Comet;
   ShowWingName();
   EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Quorvan (with Comet Wing)");
   G.Edition = 2;
@@ -38,7 +38,7 @@ TEST(ShowWingName, TheBareCharacterShowsTheFullWidthName) {
   test::HeadlessWorld world;
   for (int edition : {1, 2, 7}) {
     G.Edition = edition;
-    G.WingNo = 0;
+    G.WingNo = Wing::None;
     ShowWingName();
     EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Ｑｕｏｒｖａｎ");
   }

@@ -5,6 +5,8 @@
 #include <map>
 #include <sstream>
 
+#include "game/GameState.h"
+
 namespace quorvan {
 namespace {
 
@@ -68,7 +70,7 @@ ScenarioInput ParseInput(const std::vector<std::string>& w, std::size_t i) {
     Expect(args == 1, "usage: click ENEMY");
     input.kind = ScenarioInput::Kind::Click;
     input.code = Number<int>(w[i + 1], "an enemy slot 0..7");
-    Expect(input.code >= 0 && input.code < 8, "an enemy slot is 0..7");
+    Expect(input.code >= 0 && input.code < EnemyCount, "an enemy slot is 0..7");
   } else if (verb == "mouse") {
     Expect(args == 2, "usage: mouse BUTTON SHIFT");
     input.kind = ScenarioInput::Kind::Mouse;

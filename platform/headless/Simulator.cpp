@@ -149,7 +149,7 @@ void Simulator::FrameEnded() {
 
 void Simulator::StageEnded() {
   auto line = trace_.Event(toolkit_.Now(), "stage_end");
-  line.Int("StageResult", G.StageResult);
+  line.Int("StageResult", static_cast<int>(G.StageResult));
   trace_.Write(line);
 }
 

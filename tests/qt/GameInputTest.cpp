@@ -21,23 +21,23 @@ class PlayfieldInput : public test::GameWindowsTest {
 TEST_F(PlayfieldInput, ArrowsSteerWhileHeldAndStopOnRelease) {
   QTest::keyPress(field, Qt::Key_Right);
   tk.ProcessPendingEvents();
-  EXPECT_EQ(G.InputCommand, 1);
+  EXPECT_EQ(G.InputCommand, Command::Right);
   QTest::keyRelease(field, Qt::Key_Right);
   tk.ProcessPendingEvents();
-  EXPECT_EQ(G.InputCommand, 0);
+  EXPECT_EQ(G.InputCommand, Command::None);
   QTest::keyPress(field, Qt::Key_Left);
-  EXPECT_EQ(G.InputCommand, 2);
+  EXPECT_EQ(G.InputCommand, Command::Left);
   QTest::keyRelease(field, Qt::Key_Left);
-  EXPECT_EQ(G.InputCommand, 0);
+  EXPECT_EQ(G.InputCommand, Command::None);
 }
 
 TEST_F(PlayfieldInput, FireStaysPendingAfterItsKeyIsReleased) {
   QTest::keyClick(field, Qt::Key_Space);
   tk.ProcessPendingEvents();
-  EXPECT_EQ(G.InputCommand, 3);
-  G.InputCommand = 0;
+  EXPECT_EQ(G.InputCommand, Command::Fire);
+  G.InputCommand = Command::None;
   QTest::keyClick(field, Qt::Key_Control);
-  EXPECT_EQ(G.InputCommand, 3);
+  EXPECT_EQ(G.InputCommand, Command::Fire);
 }
 
 TEST_F(PlayfieldInput, AHeldArrowKeepsSteeringThroughItsRepeats) {
@@ -46,15 +46,15 @@ TEST_F(PlayfieldInput, AHeldArrowKeepsSteeringThroughItsRepeats) {
   QKeyEvent repeatPress(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
   QCoreApplication::sendEvent(field, &press);
   QCoreApplication::sendEvent(field, &repeatRelease);
-  EXPECT_EQ(G.InputCommand, 1);
+  EXPECT_EQ(G.InputCommand, Command::Right);
   QCoreApplication::sendEvent(field, &repeatPress);
-  EXPECT_EQ(G.InputCommand, 1);
+  EXPECT_EQ(G.InputCommand, Command::Right);
 }
 
 TEST_F(PlayfieldInput, ClickingAnEnemyWithTheSlantWingSteersAShotToIt) {
-  G.WingNo = 4;
+  G.WingNo = Wing::Slant;
   G.PlayerX = 20;
-  G.InputCommand = 3;
+  G.InputCommand = Command::Fire;
   G.EnemyX[5] = 31;
   G.EnemyY[5] = 4;
   QTest::mouseClick(Enemy(5), Qt::LeftButton);
@@ -64,11 +64,11 @@ TEST_F(PlayfieldInput, ClickingAnEnemyWithTheSlantWingSteersAShotToIt) {
   EXPECT_EQ(G.TargetY, 4);
   EXPECT_EQ(G.ShotX, 20);
   EXPECT_EQ(G.ShotY, 22);
-  EXPECT_EQ(G.InputCommand, 0);
+  EXPECT_EQ(G.InputCommand, Command::None);
 }
 
 TEST_F(PlayfieldInput, ClickingAnEnemyWithAnotherWingDoesNothing) {
-  G.WingNo = 3;
+  G.WingNo = Wing::Double;
   G.EnemyX[0] = 9;
   const GameState before = G;
   QTest::mouseClick(Enemy(0), Qt::LeftButton);
@@ -76,7 +76,7 @@ TEST_F(PlayfieldInput, ClickingAnEnemyWithAnotherWingDoesNothing) {
 }
 
 TEST_F(PlayfieldInput, AShotInFlightIsNotRedirectedByAClick) {
-  G.WingNo = 4;
+  G.WingNo = Wing::Slant;
   G.ShotActive = true;
   G.TargetX = 7;
   G.EnemyX[2] = 30;
@@ -85,7 +85,7 @@ TEST_F(PlayfieldInput, AShotInFlightIsNotRedirectedByAClick) {
 }
 
 TEST_F(PlayfieldInput, OnlyALeftClickSteersTheShot) {
-  G.WingNo = 4;
+  G.WingNo = Wing::Slant;
   QTest::mouseClick(Enemy(1), Qt::RightButton);
   EXPECT_FALSE(G.ShotActive);
 }
