@@ -4,7 +4,6 @@
 #include "attacks/Sweeps.h"
 #include "game/GameState.h"
 #include "game/Grid.h"
-#include "game/Text.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
 
@@ -75,12 +74,6 @@ void SteeredShot() {
   if (G.ShotX == G.TargetX && G.ShotY == G.TargetY) G.TargetY = -1;
 }
 
-void RefreshStatus() {
-  auto& panel = StatusPanel();
-  panel.ScoreLabel.SetCaption(Text(G.Score));
-  panel.EnemyLabel.SetCaption(Text(G.EnemiesLeft));
-}
-
 }  // namespace
 
 void UpdateShot() {
@@ -111,7 +104,7 @@ void UpdateShot() {
     default:  // no attack of its own: only the panel
       break;
   }
-  RefreshStatus();
+  ShowScoreAndEnemiesLeft();
 }
 
 }  // namespace quorvan

@@ -1,6 +1,6 @@
 #include "attacks/ShotHits.h"
 
-#include "attacks/Blast.h"
+#include "character/Enemies.h"
 #include "character/WingItem.h"
 #include "game/GameState.h"
 #include "game/Grid.h"
@@ -21,16 +21,13 @@ bool OnShotCell(int x, int y, ShotReach reach) {
 
 // Every further enemy of the same shot is worth 50 more than the one before.
 void ShotKill(int i, const char* sound) {
-  BlastEnemy(i);
-  PlaySoundEffect(sound);
-  G.EnemiesLeft -= 1;
   G.HitBonus += HitBonusStep;
-  G.Score += G.HitBonus;
-  RespawnEnemy(i);
+  DestroyEnemy(i, G.HitBonus, sound);
 }
 
 // The marker shows where slot i has just reappeared, and a random enemy goes
-// down with it. Returns that enemy's slot: the scan goes on after it.
+// down with it. Returns that enemy's slot: the scan goes on after it. Not a
+// DestroyEnemy: the marker and the enemy that goes down are different slots.
 int ChainBlast(int i) {
   WaitMs(ChainWaitMs);
   BlastEnemy(i);
@@ -56,7 +53,6 @@ void ScanEnemies(ShotReach reach, const char* killSound, bool mayChain) {
 void CheckWingItem(ShotReach reach) {
   if (!G.WingItemActive || !OnShotCell(G.WingItemX, G.WingItemY, reach)) return;
   TakeWingItem();
-  G.Score += WingItemPoints;
 }
 
 }  // namespace quorvan

@@ -1,6 +1,6 @@
 #include "attacks/Sweeps.h"
 
-#include "attacks/Blast.h"
+#include "character/Enemies.h"
 #include "character/WingItem.h"
 #include "character/Wings.h"
 #include "game/GameState.h"
@@ -8,7 +8,6 @@
 #include "game/Random.h"
 #include "screens/Palette.h"
 #include "screens/Playfield.h"
-#include "sound/Effects.h"
 #include "sound/Music.h"
 
 namespace quorvan {
@@ -19,7 +18,7 @@ constexpr int CurtainTopMargin = 500;  // twips: the curtain starts this far abo
 constexpr int HalfBrightStep = 2;
 constexpr int HalfDarkStep = 4;
 constexpr int FullStep = 10;
-constexpr std::size_t HalfCurtainColour = 3;  // cyan
+constexpr std::size_t HalfCurtainColour = 3;  // dark cyan, 0/128/128
 constexpr std::size_t DarkColour = 0;         // black
 constexpr double PaletteSize = 16;
 constexpr int SweepKillPoints = 50;
@@ -29,11 +28,7 @@ bool OnLeftHalf(int x) { return x < FirstRightColumn; }
 
 // Each kill pauses, so the blasts come one by one.
 void SweepKill(int i) {
-  BlastEnemy(i);
-  G.EnemiesLeft -= 1;
-  RespawnEnemy(i);
-  G.Score += SweepKillPoints;
-  PlaySoundEffect("Bang1.Wav");
+  DestroyEnemy(i, SweepKillPoints, "Bang1.Wav");
   WaitMs(SweepKillWaitMs);
 }
 
@@ -72,10 +67,7 @@ void SweepHalf() {
   for (int i = 0; i < EnemyCount; ++i) {
     if (OnLeftHalf(G.EnemyX[static_cast<std::size_t>(i)]) == left) SweepKill(i);
   }
-  if (G.WingItemActive && OnLeftHalf(G.WingItemX) == left) {
-    TakeWingItem();
-    G.Score += WingItemPoints;
-  }
+  if (G.WingItemActive && OnLeftHalf(G.WingItemX) == left) TakeWingItem();
   G.ShotActive = false;
 }
 

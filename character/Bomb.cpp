@@ -1,6 +1,6 @@
 #include "character/Bomb.h"
 
-#include "attacks/Blast.h"
+#include "character/Enemies.h"
 #include "character/WingItem.h"
 #include "character/Wings.h"
 #include "game/GameState.h"
@@ -47,17 +47,10 @@ void Reflect() {
   }
   for (int i = 0; i < EnemyCount; ++i) {
     if (!CoversBombColumn(G.EnemyX[static_cast<std::size_t>(i)])) continue;
-    --G.EnemiesLeft;
-    BlastEnemy(i);
-    RespawnEnemy(i);
-    G.Score += ReflectedEnemyPoints;
-    PlaySoundEffect("Bang1.Wav");
+    DestroyEnemy(i, ReflectedEnemyPoints, "Bang1.Wav");
     WaitMs(ReflectedBlastMs);
   }
-  if (G.WingItemActive && CoversBombColumn(G.WingItemX)) {
-    TakeWingItem();
-    G.Score += WingItemPoints;
-  }
+  if (G.WingItemActive && CoversBombColumn(G.WingItemX)) TakeWingItem();
   beam.Hide();
 }
 

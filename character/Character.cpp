@@ -2,8 +2,6 @@
 
 #include "game/GameState.h"
 #include "game/Grid.h"
-#include "game/Random.h"
-#include "game/Text.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
 
@@ -15,7 +13,7 @@ void ChargeShot() {
   G.Energy = static_cast<float>(G.Energy - 1.0);
   if (G.WingNo == Wing::AllHalf) G.Energy = static_cast<float>(G.Energy - 3.0);
   if (G.WingNo == Wing::Super) G.Energy = static_cast<float>(G.Energy - 6.0);
-  StatusPanel().EnergyLabel.SetCaption(Text(Int(G.Energy)));
+  ShowEnergyLeft();
 }
 
 // Every shot starts just above the character, and a pending fire is used up.

@@ -2,14 +2,12 @@
 
 #include <cstdlib>
 
-#include "attacks/Blast.h"
+#include "character/Enemies.h"
 #include "character/WingItem.h"
 #include "game/GameState.h"
 #include "game/Grid.h"
-#include "game/Text.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
-#include "sound/Effects.h"
 
 namespace quorvan {
 namespace {
@@ -41,18 +39,10 @@ void UpdateComet() {
   for (int i = 0; i < EnemyCount; ++i) {
     const auto slot = static_cast<std::size_t>(i);
     if (!InReach(G.EnemyX[slot], G.EnemyY[slot])) continue;
-    BlastEnemy(i);
-    PlaySoundEffect("Bang1.Wav");
-    --G.EnemiesLeft;
-    RespawnEnemy(i);
-    G.Score += EnemyPoints;
+    DestroyEnemy(i, EnemyPoints, "Bang1.Wav");
   }
-  if (G.WingItemActive && InReach(G.WingItemX, G.WingItemY)) {
-    TakeWingItem();
-    G.Score += WingItemPoints;
-  }
-  StatusPanel().ScoreLabel.SetCaption(Text(G.Score));
-  StatusPanel().EnemyLabel.SetCaption(Text(G.EnemiesLeft));
+  if (G.WingItemActive && InReach(G.WingItemX, G.WingItemY)) TakeWingItem();
+  ShowScoreAndEnemiesLeft();
 }
 
 }  // namespace quorvan

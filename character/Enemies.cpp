@@ -7,6 +7,7 @@
 #include "game/Grid.h"
 #include "game/Random.h"
 #include "screens/Playfield.h"
+#include "sound/Effects.h"
 
 namespace quorvan {
 
@@ -37,6 +38,27 @@ void ShowExplosion() {
   field.Explosion.Show();
   field.ExplosionTimer.SetEnabled(true);
   field.ExplosionTimer.SetInterval(ExplosionMs);
+}
+
+void BlastEnemy(int i) {
+  const auto slot = static_cast<std::size_t>(i);
+  PlaceOnGrid(G.EnemyX[slot], G.EnemyY[slot], Playfield().Explosion);
+  ShowExplosion();
+}
+
+void RespawnEnemy(int i) {
+  const auto slot = static_cast<std::size_t>(i);
+  G.EnemyX[slot] = Int(Rnd() * 39);
+  G.EnemyY[slot] = Int(Rnd() * 20);
+  PlaceOnGrid(G.EnemyX[slot], G.EnemyY[slot], Playfield().Enemies[slot]);
+}
+
+void DestroyEnemy(int i, int points, const char* sound) {
+  BlastEnemy(i);
+  PlaySoundEffect(sound);
+  G.EnemiesLeft -= 1;
+  G.Score += points;
+  RespawnEnemy(i);
 }
 
 }  // namespace quorvan

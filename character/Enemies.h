@@ -11,4 +11,14 @@ void WanderEnemy();
 // last blast, however many came before.
 void ShowExplosion();
 
+// The explosion marker on slot i's cell, shown for a moment.
+void BlastEnemy(int i);
+
+// Slot i moves to a random cell: a column 0..38 is drawn first, then a row 0..19.
+void RespawnEnemy(int i);
+
+// Enemy i is destroyed: the marker shows where it was, `sound` plays, it
+// counts off the stage's quota, scores `points` and reappears elsewhere.
+void DestroyEnemy(int i, int points, const char* sound);
+
 }  // namespace quorvan

@@ -13,6 +13,7 @@ constexpr int DriftCycle = 3;  // the item rests one frame in three
 constexpr int LastItemColumn = 39;
 constexpr int FlightEndRow = 22;  // the flight ends on the row above the character
 constexpr int FlightStepMs = 200;
+constexpr int ItemPoints = 500;  // whatever hit it
 constexpr int EnergyItem = 10;
 constexpr int ItemsForStrongestWing = 5;
 constexpr double EnergyRefill = 1.5;
@@ -78,6 +79,7 @@ void TakeWingItem() {
   } else {
     TakeWing();
   }
+  G.Score += ItemPoints;
 }
 
 }  // namespace quorvan

@@ -4,11 +4,9 @@
 
 namespace quorvan {
 
-// What hitting the item is worth, whatever hit it.
-inline constexpr int WingItemPoints = 500;
-
 void MoveWingItem();
-// Whoever hit the item adds WingItemPoints after this returns.
+// The item is hit, by whatever attack: it gives its Wing or its energy, and
+// scores 500.
 void TakeWingItem();
 
 }  // namespace quorvan

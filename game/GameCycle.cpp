@@ -12,7 +12,6 @@
 #include "game/Spawns.h"
 #include "game/StageEnd.h"
 #include "game/StageSetup.h"
-#include "game/Text.h"
 #include "screens/Demo.h"
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
@@ -44,7 +43,7 @@ namespace {
 
 void RunFrame() {
   G.Energy = static_cast<float>(G.Energy - EnergyDrainPerFrame);
-  StatusPanel().EnergyLabel.SetCaption(Text(Int(G.Energy)));
+  ShowEnergyLeft();
   MoveCharacter();
   WanderEnemy();
   if (G.ShotActive) UpdateShot();

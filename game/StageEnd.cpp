@@ -30,7 +30,7 @@ int EnergyBonus() { return Int(static_cast<double>(G.Energy) * 10); }
 void AwardBonus() {
   const int bonus = EnergyBonus();
   PrintAt(18, 7, "Bonus=" + Text(bonus) + "Points");
-  G.Score += EnergyBonus();
+  G.Score += bonus;
 }
 
 }  // namespace

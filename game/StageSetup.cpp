@@ -35,11 +35,9 @@ void SetupStage() {
   G.EnemiesLeft = QuotaAfterCarry(G.EnemyCarry);
   G.ItemsTaken = 0;
 
-  auto& panel = StatusPanel();
-  panel.ScoreLabel.SetCaption(Text(G.Score));
-  panel.StageLabel.SetCaption(Text(G.StageNo + 1));
-  panel.EnemyLabel.SetCaption(Text(G.EnemiesLeft));
-  panel.EnergyLabel.SetCaption(Text(Int(G.Energy)));
+  ShowScoreAndEnemiesLeft();
+  StatusPanel().StageLabel.SetCaption(Text(G.StageNo + 1));
+  ShowEnergyLeft();
 
   G.WingItemActive = false;
   G.ShotActive = false;
@@ -61,7 +59,6 @@ void SetupStage() {
   ShowWingName();
   PlaceOnGrid(G.PlayerX, 22, field.Character);
   field.Character.Show();
-  panel.StageLabel.SetCaption(Text(G.StageNo + 1));
 }
 
 }  // namespace quorvan

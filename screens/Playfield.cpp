@@ -111,8 +111,8 @@ PlayfieldWindow& Playfield() {
   return window;
 }
 
-// Centred across the screen and 200 twips above its middle, which leaves room
-// for the status panel on top.
+// Centred across the screen, with its own centre 200 twips below the screen's
+// middle, which leaves room for the status panel on top.
 void PlayfieldWindow::OnLoad() {
   Move({.left = Tk().ScreenWidth() / 2 - PlayfieldWidth / 2,
         .top = Tk().ScreenHeight() / 2 - 2800,

@@ -1,6 +1,8 @@
 #include "screens/StatusPanel.h"
 
 #include "game/GameState.h"
+#include "game/Random.h"
+#include "game/Text.h"
 #include "screens/Palette.h"
 #include "screens/Pictures.h"
 #include "screens/Playfield.h"
@@ -81,6 +83,14 @@ StatusPanelWindow& StatusPanel() {
   static StatusPanelWindow window;
   return window;
 }
+
+void ShowScoreAndEnemiesLeft() {
+  auto& panel = StatusPanel();
+  panel.ScoreLabel.SetCaption(Text(G.Score));
+  panel.EnemyLabel.SetCaption(Text(G.EnemiesLeft));
+}
+
+void ShowEnergyLeft() { StatusPanel().EnergyLabel.SetCaption(Text(Int(G.Energy))); }
 
 // The panel sits one twip above the playfield, as wide as it.
 void StatusPanelWindow::OnLoad() {

@@ -30,4 +30,9 @@ class StatusPanelWindow final : public Window {
 
 StatusPanelWindow& StatusPanel();
 
+// The panel's numbers, written from the game state. The game refreshes them
+// at set moments only, so between two refreshes a label may lag behind.
+void ShowScoreAndEnemiesLeft();
+void ShowEnergyLeft();
+
 }  // namespace quorvan
