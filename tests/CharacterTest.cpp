@@ -96,6 +96,23 @@ TEST_F(MoveCharacterTest, TheSlantWingAimsItsKeyboardShotStraightUp) {
   EXPECT_EQ(G.TargetY, 0);
 }
 
+// Unlike a keyboard shot, a click costs no energy and leaves the bonus as it was.
+TEST_F(MoveCharacterTest, AClickSteeredShotIsFreeAndKeepsTheHitBonus) {
+  G.WingNo = Wing::Slant;
+  G.PlayerX = 20;
+  G.HitBonus = 150;
+  G.EnemyX[5] = 31;
+  G.EnemyY[5] = 4;
+  SteerShotAt(5);
+  EXPECT_TRUE(G.ShotActive);
+  EXPECT_EQ(G.ShotX, 20);
+  EXPECT_EQ(G.ShotY, 22);
+  EXPECT_EQ(G.TargetX, 31);
+  EXPECT_EQ(G.TargetY, 4);
+  EXPECT_EQ(G.HitBonus, 150);
+  EXPECT_EQ(G.Energy, 100);
+}
+
 TEST_F(MoveCharacterTest, TheCharacterIsDrawnOnRowTwentyThreeEveryFrame) {
   G.PlayerX = 5;
   PlaceOnGrid(5, 22, Playfield().Character);
