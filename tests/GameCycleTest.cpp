@@ -20,33 +20,28 @@ std::string WithDraws(const std::string& frameDraws, const std::string& rest = "
   return std::string("rnd ") + Scatter + " " + frameDraws + "\n" + rest;
 }
 
-TEST(StageEndTest, AnEnergyOfExactlyZeroDoesNotEndTheStage) {
-  G = GameState{};
-  G.StageRunning = true;
-  G.Energy = 0;
-  G.EnemiesLeft = 5;
-  StageEndTest();
-  EXPECT_TRUE(G.StageRunning);
-}
-
-TEST(StageEndTest, RunningOutOfEnergyLosesEvenWithNoEnemiesLeft) {
-  G = GameState{};
-  G.StageRunning = true;
-  G.Energy = -0.01f;
-  G.EnemiesLeft = 0;
-  StageEndTest();
-  EXPECT_FALSE(G.StageRunning);
-  EXPECT_EQ(G.StageResult, StageOutcome::Lost);
-}
-
-TEST(StageEndTest, NoEnemiesLeftClearsTheStage) {
-  G = GameState{};
-  G.StageRunning = true;
-  G.Energy = 0;
-  G.EnemiesLeft = -2;
-  StageEndTest();
-  EXPECT_FALSE(G.StageRunning);
-  EXPECT_EQ(G.StageResult, StageOutcome::Cleared);
+// Energy below 0 loses, even with no enemies left; exactly 0 goes on.
+TEST(StageEndTest, EnergyBelowZeroLosesBeforeNoEnemiesLeftClears) {
+  struct Case {
+    float energy;
+    int enemiesLeft;
+    bool running;
+    StageOutcome result;
+  };
+  const Case cases[] = {
+      {0, 5, true, StageOutcome::None},
+      {-0.01f, 0, false, StageOutcome::Lost},
+      {0, -2, false, StageOutcome::Cleared},
+  };
+  for (const Case& c : cases) {
+    G = GameState{};
+    G.StageRunning = true;
+    G.Energy = c.energy;
+    G.EnemiesLeft = c.enemiesLeft;
+    StageEndTest();
+    EXPECT_EQ(G.StageRunning, c.running) << c.energy << " " << c.enemiesLeft;
+    EXPECT_EQ(G.StageResult, c.result) << c.energy << " " << c.enemiesLeft;
+  }
 }
 
 TEST(GameCycle, AStageLostByTheDrainAloneEndsWithTheLabelAtMinusOne) {
