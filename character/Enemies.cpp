@@ -53,6 +53,8 @@ void RespawnEnemy(int i) {
   PlaceOnGrid(G.EnemyX[slot], G.EnemyY[slot], Playfield().Enemies[slot]);
 }
 
+// The marker must be placed before the respawn moves the enemy away. The
+// other steps take no time and pump no events, so nobody sees their order.
 void DestroyEnemy(int i, int points, const char* sound) {
   BlastEnemy(i);
   PlaySoundEffect(sound);
