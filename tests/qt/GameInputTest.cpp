@@ -67,27 +67,26 @@ TEST_F(PlayfieldInput, ClickingAnEnemyWithTheSlantWingSteersAShotToIt) {
   EXPECT_EQ(G.InputCommand, Command::None);
 }
 
-TEST_F(PlayfieldInput, ClickingAnEnemyWithAnotherWingDoesNothing) {
-  G.WingNo = Wing::Double;
-  G.EnemyX[0] = 9;
-  const GameState before = G;
-  QTest::mouseClick(Enemy(0), Qt::LeftButton);
-  EXPECT_EQ(G, before);
-}
-
-TEST_F(PlayfieldInput, AShotInFlightIsNotRedirectedByAClick) {
-  G.WingNo = Wing::Slant;
-  G.ShotActive = true;
-  G.TargetX = 7;
-  G.EnemyX[2] = 30;
-  QTest::mouseClick(Enemy(2), Qt::LeftButton);
-  EXPECT_EQ(G.TargetX, 7);
-}
-
-TEST_F(PlayfieldInput, OnlyALeftClickSteersTheShot) {
-  G.WingNo = Wing::Slant;
-  QTest::mouseClick(Enemy(1), Qt::RightButton);
-  EXPECT_FALSE(G.ShotActive);
+// Another Wing, a shot in flight or another button: the click changes nothing.
+TEST_F(PlayfieldInput, AClickThatCannotSteerLeavesTheGameAsItWas) {
+  struct Case {
+    Wing wing;
+    bool shotActive;
+    Qt::MouseButton button;
+  };
+  const Case cases[] = {{Wing::Double, false, Qt::LeftButton},
+                        {Wing::Slant, true, Qt::LeftButton},
+                        {Wing::Slant, false, Qt::RightButton}};
+  for (const Case& c : cases) {
+    G.WingNo = c.wing;
+    G.ShotActive = c.shotActive;
+    G.TargetX = 7;
+    G.EnemyX[2] = 30;
+    const GameState before = G;
+    QTest::mouseClick(Enemy(2), c.button);
+    tk.ProcessPendingEvents();
+    EXPECT_EQ(G, before) << WingNumber(c.wing) << " " << c.shotActive << " " << c.button;
+  }
 }
 
 }  // namespace
