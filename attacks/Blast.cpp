@@ -1,5 +1,8 @@
 #include "attacks/Blast.h"
 
+#include <cstdint>
+#include <limits>
+
 #include "character/Enemies.h"
 #include "game/GameState.h"
 #include "game/Grid.h"
@@ -19,6 +22,10 @@ void BlastEnemy(int i) {
   const auto slot = static_cast<std::size_t>(i);
   PlaceOnGrid(G.EnemyX[slot], G.EnemyY[slot], Form1().Zbang);
   ShowExplosion();
+}
+
+void CountDestroyedEnemy() {
+  if (G.EnemiesLeft > std::numeric_limits<std::int16_t>::min()) G.EnemiesLeft -= 1;
 }
 
 }  // namespace quorvan

@@ -10,4 +10,8 @@ void RespawnEnemy(int i);
 // The explosion marker on slot i's cell, shown for a moment.
 void BlastEnemy(int i);
 
+// One enemy fewer left to destroy. The count is 16 bits wide: one entered at
+// its very bottom stays there instead of wrapping round.
+void CountDestroyedEnemy();
+
 }  // namespace quorvan

@@ -24,7 +24,7 @@ bool OnShotCell(int x, int y, ShotReach reach) {
 void ShotKill(int i, const char* sound) {
   BlastEnemy(i);
   PlaySoundEffect(sound);
-  G.EnemiesLeft -= 1;
+  CountDestroyedEnemy();
   G.HitBonus += HitBonusStep;
   G.Score += G.HitBonus;
   RespawnEnemy(i);
@@ -36,7 +36,7 @@ int ChainBlast(int i) {
   WaitMs(ChainWaitMs);
   BlastEnemy(i);
   const int j = Int(Rnd() * EnemyCount);
-  G.EnemiesLeft -= 1;
+  CountDestroyedEnemy();
   G.Score += ChainPoints;
   RespawnEnemy(j);
   PlaySoundEffect(ChainSound);

@@ -30,7 +30,7 @@ bool OnLeftHalf(int x) { return x < FirstRightColumn; }
 // Each kill pauses, so the blasts come one by one.
 void SweepKill(int i) {
   BlastEnemy(i);
-  G.EnemiesLeft -= 1;
+  CountDestroyedEnemy();
   RespawnEnemy(i);
   G.Score += SweepKillPoints;
   PlaySoundEffect("Bang1.Wav");

@@ -48,7 +48,7 @@ void Reflect() {
   }
   for (int i = 0; i < EnemyCount; ++i) {
     if (!CoversBombColumn(G.EnemyX[static_cast<std::size_t>(i)])) continue;
-    --G.EnemiesLeft;
+    CountDestroyedEnemy();
     BlastEnemy(i);
     RespawnEnemy(i);
     G.Score += ReflectedEnemyPoints;

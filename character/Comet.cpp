@@ -43,7 +43,7 @@ void UpdateComet() {
     if (!InReach(G.EnemyX[slot], G.EnemyY[slot])) continue;
     BlastEnemy(i);
     PlaySoundEffect("Bang1.Wav");
-    --G.EnemiesLeft;
+    CountDestroyedEnemy();
     RespawnEnemy(i);
     G.Score += EnemyPoints;
   }

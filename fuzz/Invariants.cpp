@@ -140,9 +140,10 @@ void InvariantChecks::CheckShot() const {
     if (shot.Visible()) Fail("ShotSpriteShowsTheShot", "Image3 shows with no shot in flight");
     return;
   }
-  // A shot is drawn by its Wing's flight; a shot just fired, or one whose
-  // Wing changed this frame, is drawn from the next frame.
-  if (!lastShotActive_ || lastWing_ != G.WingNo) return;
+  // A shot is drawn by its Wing's flight: one just fired, one whose Wing
+  // changed this frame, and one still on its launch row (the collect hands
+  // it to the new Wing unflown) are drawn from the next frame.
+  if (!lastShotActive_ || lastWing_ != G.WingNo || G.ShotY == ShotStartRow) return;
   const std::size_t edition = EditionIndex();
   if (auto wrong = OnCell(shot, G.ShotX, G.ShotY, &pictures::Shot[edition]); !wrong.empty())
     Fail("ShotSpriteShowsTheShot", "Image3" + wrong);
