@@ -32,7 +32,7 @@ int ChainBlast(int i) {
   WaitMs(ChainWaitMs);
   BlastEnemy(i);
   const int j = Int(Rnd() * EnemyCount);
-  G.EnemiesLeft -= 1;
+  CountDestroyedEnemy();
   G.Score += ChainPoints;
   RespawnEnemy(j);
   PlaySoundEffect(ChainSound);

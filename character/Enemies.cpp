@@ -1,6 +1,8 @@
 #include "character/Enemies.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "character/Character.h"
 #include "game/GameState.h"
@@ -53,12 +55,17 @@ void RespawnEnemy(int i) {
   PlaceOnGrid(G.EnemyX[slot], G.EnemyY[slot], Playfield().Enemies[slot]);
 }
 
+// An entered count may stand at the lowest 16-bit number; a kill leaves it there.
+void CountDestroyedEnemy() {
+  if (G.EnemiesLeft > std::numeric_limits<std::int16_t>::min()) G.EnemiesLeft -= 1;
+}
+
 // The marker must be placed before the respawn moves the enemy away. The
 // other steps take no time and pump no events, so nobody sees their order.
 void DestroyEnemy(int i, int points, const char* sound) {
   BlastEnemy(i);
   PlaySoundEffect(sound);
-  G.EnemiesLeft -= 1;
+  CountDestroyedEnemy();
   G.Score += points;
   RespawnEnemy(i);
 }

@@ -21,4 +21,7 @@ void RespawnEnemy(int i);
 // counts off the stage's quota, scores `points` and reappears elsewhere.
 void DestroyEnemy(int i, int points, const char* sound);
 
+// One enemy fewer to destroy, never below what 16 bits hold.
+void CountDestroyedEnemy();
+
 }  // namespace quorvan

@@ -86,6 +86,15 @@ TEST_F(HiddenEntriesTest, AnEnemyCountBeyondSixteenBitsIsClamped) {
   EXPECT_EQ(G.EnemiesLeft, -32768);
 }
 
+// A full sweep destroys all eight in the frame that clears the stage.
+TEST(HiddenEntriesInPlay, KillsBelowTheLowestCountEnteredKeepItWithinSixteenBits) {
+  const auto run = test::RunScenario(
+      "at 2 key down 145\nentry 10\nat 3 key down 93\nentry -40000\n"
+      "at 3 key down space\nstop frames 3\n");
+  EXPECT_EQ(run.Frame(3)["EnemiesLeft"].Int(), -32768);
+  EXPECT_EQ(run.Frame(3)["Score"].Int(), 8 * 50);  // the kills still count for points
+}
+
 TEST_F(HiddenEntriesTest, AWingOutOfRangeAsksAgainWithTheValueJustEntered) {
   typist.answers = {"11", "-1", "ten", "2.5", "10"};
   G.WingNo = Wing::Double;

@@ -41,6 +41,26 @@ TEST(Simulator, TheSameScenarioAlwaysGivesTheSameTrace) {
   EXPECT_NE(a.Frame(60)["EnemyX"].value, c.Frame(60)["EnemyX"].value);
 }
 
+// Every draw 0: an item of kind 1 and a bomb appear in frame 1; the shot
+// fired in frame 2 flies.
+TEST(Simulator, EachSpriteNamesThePictureItShows) {
+  struct Case {
+    int edition;
+    const char *character, *shot, *item;
+  };
+  for (const Case& c : {Case{1, "wing1_00.xpm", "shot1.xpm", "item1_01.xpm"},
+                        Case{2, "wing2_00.xpm", "shot2.xpm", "item2_01.xpm"}}) {
+    const auto run = test::RunScenario("edition " + std::to_string(c.edition) +
+                                       "\nrnd 0 ...\nat 2 key down space\nstop frames 2\n");
+    const auto& sprites = run.Frame(2)["sprites"];
+    EXPECT_EQ(sprites["Image1"]["picture"].Str(), c.character);
+    EXPECT_EQ(sprites["Image3"]["picture"].Str(), c.shot);
+    EXPECT_EQ(sprites["Image4"]["picture"].Str(), c.item);
+    EXPECT_EQ(sprites["Image5"]["picture"].Str(), "bomb.xpm");
+    EXPECT_EQ(sprites["Image8"]["picture"].Str(), "mirror.xpm");
+  }
+}
+
 TEST(Simulator, AGameStartsWithTheDemoThenTheSetupWindowThenThePlayfieldAndPanel) {
   const auto run = test::RunScenario("stop frames 1\n");
   const auto texts = Texts(run);

@@ -11,10 +11,16 @@
 namespace quorvan {
 namespace {
 
-// A listener that keeps what is printed on the message window.
+// A listener that keeps what is printed on the message window, and where.
+struct PrintedLine {
+  int x = 0, y = 0;
+  std::string text;
+  friend bool operator==(const PrintedLine&, const PrintedLine&) = default;
+};
+
 struct PrintLog : HeadlessToolkit::Listener {
-  std::vector<std::string> lines;
-  void Printed(int, int, const std::string& text) override { lines.push_back(text); }
+  std::vector<PrintedLine> lines;
+  void Printed(int x, int y, const std::string& text) override { lines.push_back({x, y, text}); }
 };
 
 class StageClearTest : public ::testing::Test {
@@ -34,8 +40,8 @@ TEST_F(StageClearTest, TheBonusIsTheEnergyTimesTenRoundedDown) {
   PressOkSoon();
   StageClear();
   EXPECT_EQ(G.Score, 612);
-  EXPECT_EQ(printed.lines.at(1), "Bonus=512Points");
-  EXPECT_EQ(printed.lines.at(2), "Score=612Points");
+  EXPECT_EQ(printed.lines.at(1).text, "Bonus=512Points");
+  EXPECT_EQ(printed.lines.at(2).text, "Score=612Points");
 }
 
 TEST_F(StageClearTest, FullEnergyIsWorthAThousand) {
@@ -51,7 +57,7 @@ TEST_F(StageClearTest, ANormalClearMovesOnCarryingTheSurplus) {
   G.Energy = 10;
   PressOkSoon();
   StageClear();
-  EXPECT_EQ(printed.lines.at(0), "Stage 6 Clear");
+  EXPECT_EQ(printed.lines.at(0).text, "Stage 6 Clear");
   EXPECT_EQ(G.StageNo, 6);
   EXPECT_EQ(G.EnemyCarry, -3);
   EXPECT_FALSE(StageEndMessage().Visible());
@@ -75,9 +81,9 @@ TEST_F(StageClearTest, TheLastStageEndsTheGameWithoutAScoreLine) {
   EXPECT_FALSE(G.GameRunning);
   EXPECT_EQ(G.Score, 250);
   ASSERT_GE(printed.lines.size(), 3u);
-  EXPECT_EQ(printed.lines[0], "All Stage Clear!!");
-  EXPECT_EQ(printed.lines[1], "Bonus=200Points");
-  EXPECT_EQ(printed.lines[2], "Ｇａｍｅ　Ｏｖｅｒ…");  // the game over screen follows
+  EXPECT_EQ(printed.lines[0].text, "All Stage Clear!!");
+  EXPECT_EQ(printed.lines[1].text, "Bonus=200Points");
+  EXPECT_EQ(printed.lines[2].text, "Ｇａｍｅ　Ｏｖｅｒ…");  // the game over screen follows
   EXPECT_FALSE(StageEndMessage().Loaded());
 }
 
@@ -93,6 +99,27 @@ TEST(GameOver, AScoreEqualToTheHighScoreIsNoNewHighScore) {
   EXPECT_FALSE(Playfield().Loaded());
 }
 
+// Columns are 120 twips; rows count lines of the message window's font.
+TEST(GameOver, TheGameOverScreenPrintsEveryLineAtItsPlace) {
+  test::HeadlessWorld world;
+  PrintLog printed;
+  world.toolkit.SetListener(&printed);
+  G.Score = 800;
+  G.HighScore = 700;
+  GameOver();
+  ASSERT_EQ(printed.lines.size(), 5u);
+  const int line = printed.lines[0].y / 3;
+  EXPECT_GT(line, 0);
+  const std::vector<PrintedLine> expected = {
+      {14 * 120, 3 * line, "Ｇａｍｅ　Ｏｖｅｒ…"},
+      {16 * 120, 5 * line, "Score=800Points"},
+      {16 * 120, 7 * line, "High Score=700Points"},
+      {13 * 120, 9 * line, "New High Score=800Points"},
+      {16 * 120, 11 * line, "You got a High Score!"},
+  };
+  EXPECT_EQ(printed.lines, expected);
+}
+
 TEST(GameOver, ABetterScoreBecomesTheHighScoreAfterTheFirstPause) {
   test::HeadlessWorld world;
   PrintLog printed;
@@ -104,9 +131,9 @@ TEST(GameOver, ABetterScoreBecomesTheHighScoreAfterTheFirstPause) {
   EXPECT_EQ(world.toolkit.Now() - start, 20000);
   EXPECT_EQ(G.HighScore, 800);
   ASSERT_EQ(printed.lines.size(), 5u);
-  EXPECT_EQ(printed.lines[2], "High Score=700Points");
-  EXPECT_EQ(printed.lines[3], "New High Score=800Points");
-  EXPECT_EQ(printed.lines[4], "You got a High Score!");
+  EXPECT_EQ(printed.lines[2].text, "High Score=700Points");
+  EXPECT_EQ(printed.lines[3].text, "New High Score=800Points");
+  EXPECT_EQ(printed.lines[4].text, "You got a High Score!");
   EXPECT_NE(world.midi.back(), "close Midi");  // the high score tune plays on
 }
 

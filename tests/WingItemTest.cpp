@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,8 @@
 #include "game/GameCycle.h"
 #include "game/GameState.h"
 #include "game/Hooks.h"
+#include "game/Random.h"
+#include "game/Spawns.h"
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
@@ -201,6 +204,25 @@ const char* const ItemAndComet =
     "rnd 0.99 0   0.99 0  0.99 0  0.99 0  0.99 0  0.99 0  0.99 0  0.99 0 "
     " 0.99 0.99  0.005 0.25 0.25  0.99  0.05 0.0  0.99 ...\n"
     "at 1 key down 145\nentry 8\n";
+
+// The file names say edition and kind: a picture from the wrong bank or slot shows.
+TEST(WingItemSpawn, ANewItemShowsItsKindFromTheEditionsBank) {
+  test::HeadlessWorld world;
+  for (int edition : {1, 2}) {
+    FillWorkingBanks(edition);
+    for (int kind = 1; kind <= 10; ++kind) {
+      G.WingItemActive = false;
+      QueueRandomValues({0.0, 0.5, (kind - 1 + 0.5) / 10}, false);
+      WingItemSpawnTest();
+      ASSERT_EQ(G.WingItemKind, kind);
+      const Picture* shown = Playfield().WingItem.ShownPicture();
+      ASSERT_NE(shown, nullptr);
+      char expected[16];
+      std::snprintf(expected, sizeof expected, "item%d_%02d.xpm", edition, kind);
+      EXPECT_STREQ(shown->file, expected) << "edition " << edition << ", kind " << kind;
+    }
+  }
+}
 
 TEST(WingItemInPlay, TheItemDriftsRightAndLeavesAfterColumnThirtyNine) {
   const auto run = test::RunScenario(

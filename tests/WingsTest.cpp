@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "character/Wings.h"
+#include "game/GameCycle.h"
 #include "game/GameState.h"
+#include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
 #include "tests/TestWorld.h"
 
@@ -21,6 +25,23 @@ TEST(WingName, TheBareCharacterAndUnknownValuesHaveNoName) {
   EXPECT_EQ(WingName(11, 1), "");
   EXPECT_EQ(WingName(-1, 2), "");
   EXPECT_EQ(WingName(3, 0), "");
+}
+
+// The file names say edition and Wing: a picture from the wrong bank or slot shows.
+TEST(ShowWingPicture, TheCharacterWearsItsWingFromTheEditionsBank) {
+  test::HeadlessWorld world;
+  for (int edition : {1, 2}) {
+    FillWorkingBanks(edition);
+    for (int wing = 0; wing < WingCount; ++wing) {
+      G.WingNo = WingNumbered(wing);
+      ShowWingPicture();
+      const Picture* shown = Playfield().Character.ShownPicture();
+      ASSERT_NE(shown, nullptr);
+      char expected[16];
+      std::snprintf(expected, sizeof expected, "wing%d_%02d.xpm", edition, wing);
+      EXPECT_STREQ(shown->file, expected) << "edition " << edition << ", Wing " << wing;
+    }
+  }
 }
 
 TEST(ShowWingName, NamesTheWingOnTheStatusPanel) {

@@ -25,7 +25,14 @@ void AppendSprite(std::string& json, std::string_view name, const Sprite& sprite
   JsonObject::AppendInt(json, sprite.Left());
   json += ",\"top\":";
   JsonObject::AppendInt(json, sprite.Top());
-  json += sprite.Visible() ? ",\"visible\":true}" : ",\"visible\":false}";
+  json += sprite.Visible() ? ",\"visible\":true" : ",\"visible\":false";
+  json += ",\"picture\":";
+  if (const Picture* picture = sprite.ShownPicture(); picture && picture->file) {
+    JsonObject::AppendString(json, picture->file);
+  } else {
+    json += "null";
+  }
+  json += '}';
 }
 
 void AppendLabel(std::string& json, std::string_view name, const Label& label) {

@@ -10,6 +10,6 @@
 namespace quorvan {
 
 void AppendFrameState(JsonObject& line);
-std::string SpritesJson();  // {"Image1": {"left", "top", "visible"}, ...}
+std::string SpritesJson();  // {"Image1": {"left", "top", "visible", "picture"}, ...}
 
 }  // namespace quorvan

@@ -17,13 +17,34 @@ std::vector<std::string> Words(const std::string& line) {
   return words;
 }
 
+// A word of the file as an error message shows it: on one short line, with
+// bytes that are not printable ASCII written as \xNN, however long or binary
+// the word is.
+std::string Quoted(const std::string& word) {
+  constexpr std::size_t MaxShown = 40;
+  std::string out = "\"";
+  for (std::size_t i = 0; i < word.size() && i < MaxShown; ++i) {
+    const auto c = static_cast<unsigned char>(word[i]);
+    if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\') {
+      out += static_cast<char>(c);
+    } else {
+      static constexpr char hex[] = "0123456789abcdef";
+      out += "\\x";
+      out += hex[c >> 4];
+      out += hex[c & 0xf];
+    }
+  }
+  if (word.size() > MaxShown) out += "...";
+  return out + "\"";
+}
+
 template <typename T>
 T Number(const std::string& word, const char* what) {
   T value{};
   const auto* end = word.data() + word.size();
   const auto result = std::from_chars(word.data(), end, value);
   if (result.ec != std::errc() || result.ptr != end)
-    throw ScenarioError(std::string("expected ") + what + ", found \"" + word + "\"");
+    throw ScenarioError(std::string("expected ") + what + ", found " + Quoted(word));
   return value;
 }
 
@@ -44,7 +65,7 @@ RandomValues ParseRandom(const std::vector<std::string>& w, std::size_t from) {
       break;
     }
     const double v = Number<double>(w[i], "a number in [0, 1)");
-    if (!(v >= 0 && v < 1)) throw ScenarioError("random value out of [0, 1): " + w[i]);
+    if (!(v >= 0 && v < 1)) throw ScenarioError("random value out of [0, 1): " + Quoted(w[i]));
     rnd.values.push_back(v);
   }
   if (rnd.values.empty()) throw ScenarioError("rnd needs at least one value");
@@ -84,7 +105,7 @@ ScenarioInput ParseInput(const std::vector<std::string>& w, std::size_t i) {
     input.kind = ScenarioInput::Kind::Rnd;
     input.rnd = ParseRandom(w, i + 1);
   } else {
-    throw ScenarioError("unknown input \"" + verb + "\"");
+    throw ScenarioError("unknown input " + Quoted(verb));
   }
   return input;
 }
@@ -147,7 +168,7 @@ void ParseLine(const std::string& line, Scenario& s) {
     s.stopCount = Number<std::int64_t>(w[2], "a count");
     Expect(s.stopCount >= 1, "stop needs a count of 1 or more");
   } else {
-    throw ScenarioError("unknown directive \"" + verb + "\"");
+    throw ScenarioError("unknown directive " + Quoted(verb));
   }
 }
 

@@ -26,6 +26,11 @@ int main(int argc, char** argv) {
     std::cerr << "quorvan-sim: " << argv[1] << ": " << e.what() << "\n";
     return 2;
   }
+  // A folder opens like a file and reads as nothing; an empty scenario would play.
+  if (file.bad()) {
+    std::cerr << "quorvan-sim: cannot read " << argv[1] << "\n";
+    return 2;
+  }
   quorvan::SetAssetFolder(QUORVAN_SOURCE_ASSETS);
 
   static std::vector<char> buffer(1 << 20);

@@ -19,11 +19,13 @@ Simulator::Simulator(const Scenario& scenario, std::FILE* trace)
             auto line = trace_.Event(toolkit_.Now(), "mci");
             line.Str("command", command);
             trace_.Write(line);
+            if (watcher_) watcher_->SoundPlayed(command);
           },
           [this](const std::string& file, int flags) {
             auto line = trace_.Event(toolkit_.Now(), "wav");
             line.Str("file", file).Int("flags", flags);
             trace_.Write(line);
+            if (watcher_) watcher_->SoundPlayed(file);
           }),
       trace_(trace),
       entries_(scenario.entries.begin(), scenario.entries.end()) {
@@ -138,12 +140,14 @@ void Simulator::StageStarted() {
   auto line = trace_.Event(toolkit_.Now(), "stage_start");
   line.Int("StageNo", G.StageNo).Raw("sprites", SpritesJson());
   trace_.Write(line);
+  if (watcher_) watcher_->StageStarted();
 }
 
 void Simulator::FrameEnded() {
   moments_.FrameEnded();
   ++frames_;
   WriteFrame();
+  if (watcher_) watcher_->FrameEnded();
   if (scenario_.stop == Scenario::Stop::AfterFrames && frames_ >= scenario_.stopCount) Stop();
 }
 
@@ -219,6 +223,7 @@ std::string Simulator::Answer(const std::string& prompt, const std::string& titl
     line.Raw("answer", "null");
   }
   trace_.Write(line);
+  if (watcher_) watcher_->DialogAnswered(!answer);
   return answer.value_or("");
 }
 

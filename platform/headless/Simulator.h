@@ -17,6 +17,19 @@
 
 namespace quorvan {
 
+// Someone who looks on as the simulator plays, such as the fuzzer's checks.
+// FrameEnded may throw to end the run.
+class SimulatorWatcher {
+ public:
+  virtual void FrameEnded() {}
+  virtual void StageStarted() {}
+  virtual void SoundPlayed(const std::string& /*file or MIDI command*/) {}
+  virtual void DialogAnswered(bool /*cancelled*/) {}
+
+ protected:
+  ~SimulatorWatcher() = default;
+};
+
 class Simulator final : private GameObserver, private HeadlessToolkit::Listener {
  public:
   Simulator(const Scenario& scenario, std::FILE* trace);
@@ -31,6 +44,7 @@ class Simulator final : private GameObserver, private HeadlessToolkit::Listener 
   // The toolkit the game is given: the headless one, unless one that passes
   // everything on to it (a recorder) stands between.
   void SetGameToolkit(quorvan::Toolkit& toolkit) { gameToolkit_ = &toolkit; }
+  void Watch(SimulatorWatcher* watcher) { watcher_ = watcher; }
   std::int64_t Frames() const { return frames_; }
 
  private:
@@ -68,6 +82,7 @@ class Simulator final : private GameObserver, private HeadlessToolkit::Listener 
   std::int64_t games_ = 0;
   std::int64_t setupWindows_ = 0;
   std::int64_t messages_ = 0;  // "O K" buttons shown
+  SimulatorWatcher* watcher_ = nullptr;
 };
 
 }  // namespace quorvan

@@ -76,8 +76,13 @@ std::string OpenSdlAudio() {
   std::string why;
   std::string first;
   if (TryOpen(why, first)) return {};
+  // A driver the player asked for by name is the only one tried. SDL is
+  // let go of on every way out, or its state outlives the attempt.
   const char* asked = SDL_getenv("SDL_AUDIODRIVER");
-  if (asked != nullptr && *asked != '\0') return why;
+  if (asked != nullptr && *asked != '\0') {
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+    return why;
+  }
   for (const char* name : kSoundServers) {
     if (name == first || !Available(name)) continue;
     SDL_SetHint(SDL_HINT_AUDIODRIVER, name);
