@@ -62,6 +62,15 @@ const WindowLayout Form3Layout{
             Separator("Line3", 8280),
             PanelLabel("Label6", 8400, 615, 270, "Stage", Yellow, Black, Align::Left),
             PanelLabel("StageLabel", 9000, 375, 255, "1", LightYellow, Black, Align::Centre),
+            // Over the Wing's name while the game is paused; it hides nothing
+            // the game wrote, so the name is back as it was on resuming.
+            [] {
+              ControlLayout pause = PanelLabel("PauseLabel", 3480, 3255, 270,
+                                               "Paused - P resumes", Red, Black, Align::Centre);
+              pause.visible = false;
+              pause.transparent = false;
+              return pause;
+            }(),
             {.name = "Shape1",
              .kind = ControlKind::Shape,
              .left = 0,

@@ -20,6 +20,7 @@ class StatusPanelWindow final : public Window {
   Label EnemyLabel{*this, "EnemyLabel"};
   Label Label6{*this, "Label6"};
   Label StageLabel{*this, "StageLabel"};
+  Label PauseLabel{*this, "PauseLabel"};
 
  private:
   void OnLoad() override;

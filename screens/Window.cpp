@@ -155,6 +155,11 @@ void Label::SetCaption(const std::string& caption) {
   Tk().SetControlText(Id(), index_, caption);
 }
 
+void Label::SetVisible(bool visible) {
+  State().visible = visible;
+  Tk().SetControlVisible(Id(), index_, visible);
+}
+
 void Button::SetVisible(bool visible) {
   State().visible = visible;
   Tk().SetControlVisible(Id(), index_, visible);

@@ -121,6 +121,7 @@ class Label : public Control {
   using Control::Control;
   const std::string& Caption() const { return State().caption; }
   void SetCaption(const std::string& caption);
+  void SetVisible(bool visible);
 };
 
 class Button : public Control {
