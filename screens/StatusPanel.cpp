@@ -65,8 +65,8 @@ const WindowLayout Form3Layout{
             // Over the Wing's name while the game is paused; it hides nothing
             // the game wrote, so the name is back as it was on resuming.
             [] {
-              ControlLayout pause = PanelLabel("PauseLabel", 3480, 3255, 270,
-                                               "Paused - P resumes", Red, Black, Align::Centre);
+              ControlLayout pause = PanelLabel("PauseLabel", 3480, 3255, 270, "Paused - P resumes",
+                                               Red, Black, Align::Centre);
               pause.visible = false;
               pause.transparent = false;
               return pause;

@@ -120,6 +120,7 @@ class Label : public Control {
  public:
   using Control::Control;
   const std::string& Caption() const { return State().caption; }
+  bool Visible() const { return State().visible; }
   void SetCaption(const std::string& caption);
   void SetVisible(bool visible);
 };
