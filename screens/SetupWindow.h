@@ -17,7 +17,9 @@ class SetupWindow final : public Window {
   Button Command1{*this, "Command1"};
 
  private:
+  void CentreOnScreen();
   void OnLoad() override;
+  void OnFramed() override;
   void OnClick(int control) override;
   void OnCloseRequest() override;
 };

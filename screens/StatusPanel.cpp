@@ -92,24 +92,17 @@ StatusPanelWindow& Form3() {
 }
 
 // The panel sits one twip above the playfield, as wide as it.
-void StatusPanelWindow::OnLoad() {
+void StatusPanelWindow::StandOnPlayfield() {
   const WindowRect field = Form1().Rect();
   const WindowRect own = Rect();
   Move({.left = field.left,
         .top = field.top - own.height - 1,
         .width = field.width,
         .height = own.height});
-  if (G.Edition == 1) SetCaption("Quorvan Windows /32");
-  if (G.Edition == 2) SetCaption("Quorvan KP / 32");
-}
-
-// The panel never keeps the keyboard: it belongs to the playfield.
-void StatusPanelWindow::OnGotFocus() {
-  if (Form1().Visible()) Form1().SetFocus();
 }
 
 // Wherever the panel was dragged, the playfield hangs below it.
-void StatusPanelWindow::OnLostFocus() {
+void StatusPanelWindow::PullPlayfieldUnder() {
   if (!Form1().Loaded()) return;
   const WindowRect own = Rect();
   const WindowRect field = Form1().Rect();
@@ -118,6 +111,25 @@ void StatusPanelWindow::OnLostFocus() {
                 .width = field.width,
                 .height = field.height});
 }
+
+void StatusPanelWindow::OnLoad() {
+  StandOnPlayfield();
+  if (G.Edition == 1) SetCaption("Quorvan Windows /32");
+  if (G.Edition == 2) SetCaption("Quorvan KP / 32");
+}
+
+// Its title bar makes it taller than it was when it loaded.
+void StatusPanelWindow::OnFramed() { StandOnPlayfield(); }
+
+// The panel never keeps the keyboard: it belongs to the playfield.
+void StatusPanelWindow::OnGotFocus() {
+  if (Form1().Visible()) Form1().SetFocus();
+}
+
+void StatusPanelWindow::OnLostFocus() { PullPlayfieldUnder(); }
+
+// The pair moves as one while the panel is dragged.
+void StatusPanelWindow::OnMoved() { PullPlayfieldUnder(); }
 
 void StatusPanelWindow::OnCloseRequest() {
   if (Form1().Visible()) {

@@ -23,9 +23,13 @@ class StatusPanelWindow final : public Window {
   Label PauseLabel{*this, "PauseLabel"};
 
  private:
+  void StandOnPlayfield();
+  void PullPlayfieldUnder();
   void OnLoad() override;
+  void OnFramed() override;
   void OnGotFocus() override;
   void OnLostFocus() override;
+  void OnMoved() override;
   void OnCloseRequest() override;
 };
 

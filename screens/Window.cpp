@@ -64,6 +64,7 @@ void Window::Unload() {
 
 void Window::Show() {
   Load();
+  OnShow();
   visible_ = true;
   Tk().ShowWindow(id_);
 }

@@ -69,6 +69,7 @@ class Window : public WindowEvents {
 
  protected:
   virtual void OnLoad() {}
+  virtual void OnShow() {}  // just before the window appears
   // A close request from outside the program closes the window unless the
   // window's own handler says otherwise.
   void OnCloseRequest() override { Unload(); }

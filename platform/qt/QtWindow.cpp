@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <algorithm>
@@ -26,8 +27,9 @@ Qt::WindowFlags FlagsOf(Border border) {
     case Border::None:
       return Qt::Window | Qt::FramelessWindowHint;
     case Border::FixedSingle:
-      return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+      // A title bar with the caption and a close box, nothing else: a
+      // minimised panel would leave the game playing unseen.
+      return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     case Border::FixedToolWindow:
       return Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     case Border::Sizable:
@@ -71,12 +73,15 @@ QtWindow::QtWindow(const WindowLayout& layout, WindowEvents& events, PictureCach
   const QSize client(std::max(ToPixels(layout.clientWidth), 1),
                      std::max(ToPixels(layout.clientHeight), 1));
   ApplyBorder(border_, client);
-  surface_ = QImage(client, QImage::Format_ARGB32_Premultiplied);
-  surface_.fill(Qt::transparent);
   installEventFilter(this);
   // The game places its windows before showing them, by their outer frame:
   // the platform window must exist for the frame to be known.
   create();
+  // Printed text and lines are drawn at the screen's own pixels, so they
+  // stay sharp at any scale.
+  surface_ = QImage(client * devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+  surface_.setDevicePixelRatio(devicePixelRatio());
+  surface_.fill(Qt::transparent);
 
   for (std::size_t i = 0; i < layout.controls.size(); ++i) {
     const int index = static_cast<int>(i);
@@ -249,6 +254,8 @@ bool QtWindow::event(QEvent* event) {
 bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:
+      if (PressDefaultButton(event)) return true;
+      return HandleKey(watched, event);
     case QEvent::KeyRelease:
       return HandleKey(watched, event);
     case QEvent::FocusOut:
@@ -289,14 +296,50 @@ void QtWindow::paintEvent(QPaintEvent*) {
 }
 
 void QtWindow::resizeEvent(QResizeEvent* event) {
-  const QSize size = event->size();
+  const qreal ratio = surface_.devicePixelRatio();
+  const QSize size = event->size() * ratio;
   if (size.width() > surface_.width() || size.height() > surface_.height()) {
     QImage grown(size.expandedTo(surface_.size()), QImage::Format_ARGB32_Premultiplied);
+    grown.setDevicePixelRatio(ratio);
     grown.fill(Qt::transparent);
     QPainter(&grown).drawImage(0, 0, surface_);
     surface_ = std::move(grown);
   }
   QWidget::resizeEvent(event);
+  NoticeFrame();
+}
+
+void QtWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  NoticeFrame();
+  Deliver([](WindowEvents& e) { e.OnMoved(); });
+}
+
+// The frame is known only once the window manager has framed the window,
+// some time after it is first shown.
+void QtWindow::NoticeFrame() {
+  const QMargins frame(
+      geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+      frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  if (frame == frame_) return;
+  frame_ = frame;
+  Deliver([](WindowEvents& e) { e.OnFramed(); });
+}
+
+// Return and Enter press the window's button wherever the focus stands, as
+// Space does on the focused button.
+bool QtWindow::PressDefaultButton(QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+  for (const auto& control : controls_) {
+    auto* button = qobject_cast<QPushButton*>(control.widget);
+    if (button && button->isVisible() && button->isEnabled()) {
+      button->click();
+      return true;
+    }
+  }
+  return false;
 }
 
 void QtWindow::mousePressEvent(QMouseEvent* event) {

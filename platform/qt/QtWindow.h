@@ -51,6 +51,7 @@ class QtWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -60,6 +61,8 @@ class QtWindow : public QWidget {
   const QtControl* Find(int control) const;
   void ApplyBorder(Border border, QSize client);
   bool HandleKey(QObject* watched, QEvent* event);
+  bool PressDefaultButton(QEvent* event);
+  void NoticeFrame();
 
   WindowEvents* events_;
   PictureCache& pictures_;
@@ -70,6 +73,7 @@ class QtWindow : public QWidget {
   QColor fore_;
   QFont font_;
   QImage surface_;
+  QMargins frame_;                     // what the window manager adds around the client area
   const QEvent* previewed_ = nullptr;  // a key already given to the game
   std::vector<QtControl> controls_;
 };
