@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QInputDialog>
+#include <QLayout>
 #include <QScreen>
 #include <chrono>
 
@@ -171,13 +172,14 @@ std::string QtToolkit::AskText(const std::string& prompt, const std::string& tit
   dialog.setLabelText(QString::fromStdString(prompt));
   dialog.setTextValue(QString::fromStdString(defaultText));
   dialog.setSizeGripEnabled(false);
-  dialog.setFixedSize(dialog.sizeHint());
   dialog_ = &dialog;
   // The dialog's own loop keeps the game's timers ticking.
   const InputHold hold;
   QEventLoop loop;
   QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
   dialog.show();
+  // Its layout exists once it shows, and keeps it at the size it needs.
+  if (QLayout* layout = dialog.layout()) layout->setSizeConstraint(QLayout::SetFixedSize);
   loop.exec();
   const bool accepted = dialog.result() == QDialog::Accepted;
   dialog_ = nullptr;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/qt/QtFonts.h"
@@ -21,6 +22,9 @@ namespace {
 constexpr int LeftButton = 1;
 constexpr int RightButton = 2;
 constexpr int MiddleButton = 4;
+// How often and how long a window's frame is looked for after it is shown.
+constexpr int FrameLookMs = 25;
+constexpr int FrameLooks = 80;
 
 Qt::WindowFlags FlagsOf(Border border) {
   switch (border) {
@@ -74,6 +78,10 @@ QtWindow::QtWindow(const WindowLayout& layout, WindowEvents& events, PictureCach
                      std::max(ToPixels(layout.clientHeight), 1));
   ApplyBorder(border_, client);
   installEventFilter(this);
+  QObject::connect(&frameWatch_, &QTimer::timeout, this, [this] {
+    NoticeFrame();
+    if (++frameLooks_ >= FrameLooks) frameWatch_.stop();
+  });
   // The game places its windows before showing them, by their outer frame:
   // the platform window must exist for the frame to be known.
   create();
@@ -119,20 +127,20 @@ void QtWindow::ApplyBorder(Border border, QSize client) {
   }
 }
 
+// Outer means with the frame that the window manager has drawn around the
+// window, as far as it is known yet.
 WindowRect QtWindow::OuterRect() const {
-  const QRect outer = frameGeometry();
+  const QRect outer = geometry().marginsAdded(frame_);
   return {ToTwips(outer.left()), ToTwips(outer.top()), ToTwips(outer.width()),
           ToTwips(outer.height())};
 }
 
 void QtWindow::MoveOuter(const WindowRect& rect) {
-  const QRect outer = frameGeometry();
-  const QRect inner = geometry();
-  const int frameWidth = outer.width() - inner.width();
-  const int frameHeight = outer.height() - inner.height();
-  ApplyBorder(border_, QSize(std::max(ToPixels(rect.width) - frameWidth, 1),
-                             std::max(ToPixels(rect.height) - frameHeight, 1)));
-  move(ToPixels(rect.left), ToPixels(rect.top));
+  const QSize client(std::max(ToPixels(rect.width) - frame_.left() - frame_.right(), 1),
+                     std::max(ToPixels(rect.height) - frame_.top() - frame_.bottom(), 1));
+  ApplyBorder(border_, client);
+  setGeometry(QRect(QPoint(ToPixels(rect.left) + frame_.left(), ToPixels(rect.top) + frame_.top()),
+                    client));
 }
 
 void QtWindow::SetBackColor(Rgb colour) {
@@ -316,14 +324,21 @@ void QtWindow::moveEvent(QMoveEvent* event) {
 }
 
 // The frame is known only once the window manager has framed the window,
-// some time after it is first shown.
+// some time after it is first shown: it is looked for until it is there.
 void QtWindow::NoticeFrame() {
-  const QMargins frame(
-      geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-      frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
   if (frame == frame_) return;
   frame_ = frame;
+  frameWatch_.stop();
   Deliver([](WindowEvents& e) { e.OnFramed(); });
+}
+
+void QtWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (border_ != Border::None && frame_.isNull()) {
+    frameLooks_ = 0;
+    frameWatch_.start(FrameLookMs);
+  }
 }
 
 // Return and Enter press the window's button wherever the focus stands, as

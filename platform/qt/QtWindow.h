@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QImage>
+#include <QMargins>
+#include <QTimer>
 #include <QWidget>
 #include <exception>
 #include <vector>
@@ -52,6 +54,7 @@ class QtWindow : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -73,7 +76,9 @@ class QtWindow : public QWidget {
   QColor fore_;
   QFont font_;
   QImage surface_;
-  QMargins frame_;                     // what the window manager adds around the client area
+  QMargins frame_;  // what the window manager adds around the client area
+  QTimer frameWatch_;
+  int frameLooks_ = 0;
   const QEvent* previewed_ = nullptr;  // a key already given to the game
   std::vector<QtControl> controls_;
 };

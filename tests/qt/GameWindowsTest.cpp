@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "GameWindowsSupport.h"
+#include "platform/headless/HeadlessToolkit.h"
 #include "platform/qt/QtFonts.h"
 #include "screens/Palette.h"
 
@@ -212,6 +213,68 @@ TEST_F(StatusPanel, LosingFocusPullsThePlayfieldUnderThePanel) {
   EXPECT_TRUE(Widget(Form1()).isActiveWindow());
 }
 
+TEST_F(StatusPanel, DraggingThePanelCarriesThePlayfieldOnEveryMove) {
+  ShowPair();
+  for (const QPoint to : {QPoint(30, 20), QPoint(90, 140)}) {
+    Widget(Form3()).move(to);  // as the window manager does while dragging
+    Spin(10);
+    const WindowRect panel = Form3().Rect();
+    const WindowRect field = Form1().Rect();
+    EXPECT_EQ(field.left, panel.left);
+    EXPECT_EQ(field.top, panel.top + panel.height);
+  }
+}
+
+TEST_F(StatusPanel, PausingShowsItOverTheWingsNameInTheSameColours) {
+  ShowPair();
+  auto& p = Form3();
+  QLabel* pause = LabelOf(p.PauseLabel);
+  EXPECT_TRUE(pause->isHidden());
+  EXPECT_EQ(pause->geometry(), LabelOf(p.WingLabel)->geometry());
+  EXPECT_EQ(pause->palette().color(QPalette::WindowText), Q(Red));
+  p.PauseLabel.SetVisible(true);
+  EXPECT_TRUE(pause->isVisible());
+}
+
+// --- Return and Enter on the setup and message windows ---
+
+TEST_F(GameWindows, ReturnAndEnterPressAWindowsOneButtonWhereverTheFocusStands) {
+  Form1().Show();
+  auto& setup = Form5();
+  auto& message = Form4();
+  struct Case {
+    Window* window;
+    QWidget* focus;  // nullptr: the button itself
+  };
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    const Case cases[] = {{&setup, ControlWidget(setup, setup.Option2)},
+                          {&setup, nullptr},
+                          {&message, &Widget(message)},
+                          {&message, nullptr}};
+    for (const Case& c : cases) {
+      c.window->Show();
+      QWidget* button = Widget(*c.window).ControlWidget(
+          c.window == &setup ? setup.Command1.Index() : message.Command1.Index());
+      QWidget* target = c.focus ? c.focus : button;
+      G.DialogDone = true;
+      QTest::keyClick(target, key);
+      EXPECT_FALSE(G.DialogDone) << c.window->Name() << (c.focus ? " elsewhere" : " on the button");
+    }
+  }
+}
+
+TEST_F(GameWindows, TheFocusedButtonShowsAFocusMark) {
+  auto& s = Form5();
+  s.Show();
+  Spin(20);
+  auto* button = ControlWidget<QPushButton>(s, s.Command1);
+  ControlWidget(s, s.Option1)->setFocus();
+  const QImage without = button->grab().toImage();
+  button->setFocus();
+  ASSERT_TRUE(button->hasFocus());
+  EXPECT_NE(button->grab().toImage(), without);
+}
+
 // --- Form5, the setup window ---
 
 TEST_F(GameWindows, SetupWindowIsAGreyWindowCentredOnTheScreen) {
@@ -277,6 +340,19 @@ TEST_F(GameWindows, MessageWindowIsAToolWindowCentredOverThePlayfield) {
   EXPECT_EQ(own.top, OnPixel(field.height / 2 + field.top - own.height / 2));
 }
 
+TEST_F(GameWindows, MessageWindowIsCentredOverThePlayfieldWhereItStandsEachTimeItShows) {
+  Form1().Show();
+  Form4().Show();
+  Form4().Hide();
+  Widget(Form1()).move(20, 30);
+  Spin(10);
+  Form4().Show();
+  const WindowRect field = Form1().Rect();
+  const WindowRect own = Form4().Rect();
+  EXPECT_EQ(own.left, OnPixel(field.width / 2 + field.left - own.width / 2));
+  EXPECT_EQ(own.top, OnPixel(field.height / 2 + field.top - own.height / 2));
+}
+
 TEST_F(GameWindows, MessageWindowButtonCanBeHiddenByTheGame) {
   Form1().Show();
   Form4().Show();
@@ -314,6 +390,10 @@ TEST_F(GameWindows, MessageWindowTextHeightIsItsFontsLineHeightInTwips) {
   EXPECT_GT(line, 14);
   EXPECT_EQ(Form4().TextHeight("Ｓｃｏｒｅ"), line * T);
   EXPECT_EQ(Form4().TextHeight("a\nb"), 2 * line * T);
+  // The simulator prints its lines where the real window does.
+  HeadlessToolkit headless;
+  EXPECT_EQ(headless.TextHeight(headless.CreateWindow(Form4().Layout(), Form4()), "Ｓｃｏｒｅ"),
+            line * T);
 }
 
 // --- The fonts behind all of them ---

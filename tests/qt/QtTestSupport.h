@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QInputDialog>
 #include <QElapsedTimer>
+#include <QInputDialog>
 #include <functional>
 #include <ostream>
 #include <string>
