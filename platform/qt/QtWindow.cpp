@@ -333,6 +333,14 @@ void QtWindow::NoticeFrame() {
   Deliver([](WindowEvents& e) { e.OnFramed(); });
 }
 
+// A fixed border has no minimise box; a window manager that offers one all
+// the same would hide the game while it plays on, so the window comes back.
+void QtWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && border_ != Border::Sizable && isMinimized())
+    QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~Qt::WindowMinimized); });
+}
+
 void QtWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (border_ != Border::None && frame_.isNull()) {
