@@ -1,7 +1,14 @@
 // The scale the game draws at: chosen from the screen, or asked for.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "platform/qt/CommandLine.h"
+#include "platform/qt/DisplayOpen.h"
 #include "platform/qt/DisplayScale.h"
 
 namespace quorvan {
@@ -41,6 +48,42 @@ TEST(DisplayScale, TheCommandLineTakesAScaleFromOneToEight) {
     EXPECT_EQ(line.action, c.action) << c.args.back();
     EXPECT_EQ(line.scale, c.scale) << c.args.back();
   }
+}
+
+// XWayland when it is there and nobody chose a platform; nothing otherwise.
+TEST(DisplayOpen, UnderWaylandWithXWaylandBesideItTheGameAsksForXcb) {
+  struct Case {
+    const char *wayland, *x11, *chosen, *wanted;
+  };
+  const Case cases[] = {
+      {"wayland-0", ":0", nullptr, "xcb"},
+      {"wayland-0", nullptr, nullptr, nullptr},
+      {nullptr, ":0", nullptr, nullptr},
+      {"wayland-0", ":0", "wayland", "wayland"},
+  };
+  auto put = [](const char* name, const char* value) {
+    if (value) {
+      setenv(name, value, 1);
+    } else {
+      unsetenv(name);
+    }
+  };
+  // The environment the other tests run in comes back afterwards.
+  std::vector<std::pair<const char*, std::optional<std::string>>> saved;
+  for (const char* name : {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+  }
+  for (const Case& c : cases) {
+    put("WAYLAND_DISPLAY", c.wayland);
+    put("DISPLAY", c.x11);
+    put("QT_QPA_PLATFORM", c.chosen);
+    PreferX11UnderWayland();
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    EXPECT_EQ(platform ? std::string(platform) : "-", c.wanted ? c.wanted : "-")
+        << (c.wayland ? "wayland " : "") << (c.x11 ? "x11 " : "") << (c.chosen ? c.chosen : "");
+  }
+  for (const auto& [name, value] : saved) put(name, value ? value->c_str() : nullptr);
 }
 
 }  // namespace
