@@ -5,6 +5,7 @@
 # 1920 x 1080 desktop with the openbox window manager, where the game picks
 # scale 2: the setup window, play, the paused panel, and the message window
 # over a playfield that was moved. The frames' numbers are printed.
+# Needs openbox and x11-utils (xwininfo, xprop) beside what scripts/install-deps installs.
 #   tools/screenshots.sh [BUILD_DIR]      (default build/release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
