@@ -102,7 +102,10 @@ void Writer::Fire(int frame) {
 }
 
 void Writer::AnyKey(int frame) {
-  const int code = draw_.Chance(85) ? draw_.Below(256) : draw_.Pick(OddKeyCodes);
+  int code = draw_.Chance(85) ? draw_.Below(256) : draw_.Pick(OddKeyCodes);
+  // The pause keys (Pause 19, P 80) hold the frames, and the inputs still to
+  // come wait for frames, so random play steps past them.
+  if (code == 19 || code == 80) code += 1;
   Key(frame, draw_.Chance(70), code, draw_.Chance(50) ? 0 : draw_.Between(1, 7));
 }
 

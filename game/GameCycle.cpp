@@ -8,6 +8,7 @@
 #include "character/WingItem.h"
 #include "game/GameState.h"
 #include "game/Hooks.h"
+#include "game/Pause.h"
 #include "game/Random.h"
 #include "game/Spawns.h"
 #include "game/StageEnd.h"
@@ -128,11 +129,14 @@ void RunStage() {
   SetupStage();
   Observer().StageStarted();
   while (G.StageRunning) {
-    while (G.FrameWait) Tk().PumpEvents();
+    while (G.FrameWait || G.Paused) Tk().PumpEvents();
     RunFrame();
     G.FrameWait = true;
     Observer().FrameEnded();
   }
+  // A pause pressed during the frame that ended the stage must not hold
+  // the stage-end screens.
+  if (G.Paused) ResumeGame();
   Observer().StageEnded();
   if (G.StageResult == StageOutcome::Lost) {
     GameOver();

@@ -49,6 +49,7 @@ struct GameState {
   bool FrameWait = false;         // the next frame waits for a tick of the frame timer
   bool TickWait = false;          // a WaitMs pause runs until the pause timer ticks
   bool WaitingForButton = false;  // true while the flow waits for a window's button
+  bool Paused = false;            // the player's pause: no frame runs while it is set
 
   // --- Score and progress ---
   std::int32_t Score = 0;      // reset at game start

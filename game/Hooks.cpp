@@ -28,6 +28,9 @@ class Onlookers final : public GameObserver {
   void ConfirmWaitStarted() override {
     for (auto* o : list) o->ConfirmWaitStarted();
   }
+  void PauseChanged() override {
+    for (auto* o : list) o->PauseChanged();
+  }
 };
 
 Onlookers onlookers;

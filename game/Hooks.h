@@ -12,6 +12,7 @@ class GameObserver {
   virtual void GameEnded() {}   // game over has run and unloaded the windows
   virtual void WaitStarted(int /*ms*/) {}
   virtual void ConfirmWaitStarted() {}  // the message window waits for its "O K"
+  virtual void PauseChanged() {}        // G.Paused has just been set or lifted
 
  protected:
   ~GameObserver() = default;

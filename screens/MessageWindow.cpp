@@ -48,8 +48,13 @@ MessageWindow& StageEndMessage() {
   return window;
 }
 
-// Centred over the playfield once, when it loads; it does not follow it.
-void MessageWindow::OnLoad() {
+// Centred over the playfield where it stands whenever the window appears,
+// and again once its frame is known.
+void MessageWindow::OnLoad() { CentreOverPlayfield(); }
+void MessageWindow::OnShow() { CentreOverPlayfield(); }
+void MessageWindow::OnFramed() { CentreOverPlayfield(); }
+
+void MessageWindow::CentreOverPlayfield() {
   const WindowRect field = Playfield().Rect();
   const WindowRect own = Rect();
   Move({.left = field.width / 2 + field.left - own.width / 2,

@@ -13,7 +13,10 @@ class MessageWindow final : public Window {
   Button OkButton{*this, "Command1"};
 
  private:
+  void CentreOverPlayfield();
   void OnLoad() override;
+  void OnShow() override;
+  void OnFramed() override;
   void OnClick(int control) override;
   void OnCloseRequest() override;
 };

@@ -2,6 +2,7 @@
 
 #include "character/Character.h"
 #include "character/HiddenEntries.h"
+#include "game/Pause.h"
 #include "screens/Palette.h"
 #include "screens/Pictures.h"
 #include "sound/Music.h"
@@ -127,6 +128,13 @@ void PlayfieldWindow::OnKeyDown(int keyCode, int /*shift*/) {
   if (keyCode == keys::Space || keyCode == keys::Ctrl) G.InputCommand = Command::Fire;
   if (keyCode == keys::ScrollLock || keyCode == keys::F15) AskWingNumber();
   if (keyCode == keys::Apps || keyCode == keys::NumLock || keyCode == keys::F14) AskEnemyCount();
+  if ((keyCode == keys::P || keyCode == keys::Pause) && G.StageRunning) {
+    if (G.Paused) {
+      ResumeGame();
+    } else {
+      PauseGame();
+    }
+  }
 }
 
 // Only the arrows are released: a fire stays pending until it is carried out.

@@ -18,7 +18,7 @@ inline constexpr int PlayfieldHeight = 6000;  // twips: 25 rows
 
 // Windows virtual-key codes the game listens to.
 namespace keys {
-inline constexpr int Space = 32, Left = 37, Right = 39, Ctrl = 17;
+inline constexpr int Space = 32, Left = 37, Right = 39, Ctrl = 17, Pause = 19, P = 'P';
 inline constexpr int Apps = 93, F14 = 125, F15 = 126, NumLock = 144, ScrollLock = 145;
 }  // namespace keys
 

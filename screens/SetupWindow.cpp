@@ -101,7 +101,11 @@ SetupWindow& EditionSetup() {
   return window;
 }
 
-void SetupWindow::OnLoad() {
+void SetupWindow::OnLoad() { CentreOnScreen(); }
+// Centred by its outer size, which is known once it is framed.
+void SetupWindow::OnFramed() { CentreOnScreen(); }
+
+void SetupWindow::CentreOnScreen() {
   const WindowRect own = Rect();
   Move({.left = Tk().ScreenWidth() / 2 - own.width / 2,
         .top = Tk().ScreenHeight() / 2 - own.height / 2,

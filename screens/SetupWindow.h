@@ -18,7 +18,9 @@ class SetupWindow final : public Window {
   Button SetUpButton{*this, "Command1"};
 
  private:
+  void CentreOnScreen();
   void OnLoad() override;
+  void OnFramed() override;
   void OnClick(int control) override;
   void OnCloseRequest() override;
 };

@@ -64,6 +64,15 @@ const WindowLayout Form3Layout{
             Separator("Line3", 8280),
             PanelLabel("Label6", 8400, 615, 270, "Stage", Yellow, Black, Align::Left),
             PanelLabel("StageLabel", 9000, 375, 255, "1", LightYellow, Black, Align::Centre),
+            // Over the Wing's name while the game is paused; it hides nothing
+            // the game wrote, so the name is back as it was on resuming.
+            [] {
+              ControlLayout pause = PanelLabel("PauseLabel", 3480, 3255, 270, "Paused - P resumes",
+                                               Red, Black, Align::Centre);
+              pause.visible = false;
+              pause.transparent = false;
+              return pause;
+            }(),
             {.name = "Shape1",
              .kind = ControlKind::Shape,
              .left = 0,
@@ -93,24 +102,17 @@ void ShowScoreAndEnemiesLeft() {
 void ShowEnergyLeft() { StatusPanel().EnergyLabel.SetCaption(Text(Int(G.Energy))); }
 
 // The panel sits one twip above the playfield, as wide as it.
-void StatusPanelWindow::OnLoad() {
+void StatusPanelWindow::StandOnPlayfield() {
   const WindowRect field = Playfield().Rect();
   const WindowRect own = Rect();
   Move({.left = field.left,
         .top = field.top - own.height - 1,
         .width = field.width,
         .height = own.height});
-  if (G.Edition == 1) SetCaption("Quorvan Windows /32");
-  if (G.Edition == 2) SetCaption("Quorvan KP / 32");
-}
-
-// The panel never keeps the keyboard: it belongs to the playfield.
-void StatusPanelWindow::OnGotFocus() {
-  if (Playfield().Visible()) Playfield().SetFocus();
 }
 
 // Wherever the panel was dragged, the playfield hangs below it.
-void StatusPanelWindow::OnLostFocus() {
+void StatusPanelWindow::PullPlayfieldUnder() {
   if (!Playfield().Loaded()) return;
   const WindowRect own = Rect();
   const WindowRect field = Playfield().Rect();
@@ -119,6 +121,25 @@ void StatusPanelWindow::OnLostFocus() {
                     .width = field.width,
                     .height = field.height});
 }
+
+void StatusPanelWindow::OnLoad() {
+  StandOnPlayfield();
+  if (G.Edition == 1) SetCaption("Quorvan Windows /32");
+  if (G.Edition == 2) SetCaption("Quorvan KP / 32");
+}
+
+// Its title bar makes it taller than it was when it loaded.
+void StatusPanelWindow::OnFramed() { StandOnPlayfield(); }
+
+// The panel never keeps the keyboard: it belongs to the playfield.
+void StatusPanelWindow::OnGotFocus() {
+  if (Playfield().Visible()) Playfield().SetFocus();
+}
+
+void StatusPanelWindow::OnLostFocus() { PullPlayfieldUnder(); }
+
+// The pair moves as one while the panel is dragged.
+void StatusPanelWindow::OnMoved() { PullPlayfieldUnder(); }
 
 void StatusPanelWindow::OnCloseRequest() {
   if (Playfield().Visible()) {

@@ -20,11 +20,16 @@ class StatusPanelWindow final : public Window {
   Label EnemyLabel{*this, "EnemyLabel"};
   Label StageTitle{*this, "Label6"};
   Label StageLabel{*this, "StageLabel"};
+  Label PauseLabel{*this, "PauseLabel"};
 
  private:
+  void StandOnPlayfield();
+  void PullPlayfieldUnder();
   void OnLoad() override;
+  void OnFramed() override;
   void OnGotFocus() override;
   void OnLostFocus() override;
+  void OnMoved() override;
   void OnCloseRequest() override;
 };
 

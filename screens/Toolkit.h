@@ -89,6 +89,11 @@ class WindowEvents {
   virtual void OnTimer(int /*control*/) {}
   virtual void OnGotFocus() {}
   virtual void OnLostFocus() {}
+  // The window has moved, by the program or by the player dragging it.
+  virtual void OnMoved() {}
+  // The window manager has framed the window: its outer size is known now,
+  // and a window placed by it may be placed again.
+  virtual void OnFramed() {}
   // A close request from outside the program (close box, window manager).
   // The window stays until the handler unloads it or ends the program.
   virtual void OnCloseRequest() {}

@@ -64,6 +64,7 @@ void Window::Unload() {
 
 void Window::Show() {
   Load();
+  OnShow();
   visible_ = true;
   Tk().ShowWindow(id_);
 }
@@ -153,6 +154,11 @@ void Sprite::SetPicture(const Picture* picture) {
 void Label::SetCaption(const std::string& caption) {
   State().caption = caption;
   Tk().SetControlText(Id(), index_, caption);
+}
+
+void Label::SetVisible(bool visible) {
+  State().visible = visible;
+  Tk().SetControlVisible(Id(), index_, visible);
 }
 
 void Button::SetVisible(bool visible) {

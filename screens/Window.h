@@ -69,6 +69,7 @@ class Window : public WindowEvents {
 
  protected:
   virtual void OnLoad() {}
+  virtual void OnShow() {}  // just before the window appears
   // A close request from outside the program closes the window unless the
   // window's own handler says otherwise.
   void OnCloseRequest() override { Unload(); }
@@ -120,7 +121,9 @@ class Label : public Control {
  public:
   using Control::Control;
   const std::string& Caption() const { return State().caption; }
+  bool Visible() const { return State().visible; }
   void SetCaption(const std::string& caption);
+  void SetVisible(bool visible);
 };
 
 class Button : public Control {

@@ -10,6 +10,7 @@ class SilentDevice final : public SoundDevice {
   void StopPiece() override {}
   void PlayEffect(const std::filesystem::path&) override {}
   void CutEffect() override {}
+  void PauseAll(bool) override {}
 };
 
 SoundDevice*& Installed() {

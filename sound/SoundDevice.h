@@ -20,6 +20,8 @@ class SoundDevice {
   virtual void PlayEffect(const std::filesystem::path& file) = 0;
   // Silences the effect playing; the music goes on.
   virtual void CutEffect() = 0;
+  // Holds the piece and the effect where they are, or lets them go on.
+  virtual void PauseAll(bool paused) = 0;
 };
 
 // The device the game plays on, installed once by main() or a test.

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "game/GameCycle.h"
+#include "game/GameState.h"
+#include "screens/Playfield.h"
+#include "screens/StatusPanel.h"
 #include "screens/Toolkit.h"
 #include "tests/TestWorld.h"
 
@@ -191,6 +196,46 @@ TEST(Simulator, StopSetupClosesThatSetupWindow) {
   EXPECT_EQ(windows.back()["name"].Str() + " " + windows.back()["action"].Str(), "Form5 show");
   EXPECT_EQ(run.events[run.events.size() - 2]["command"].Str(), "close Midi");
   EXPECT_EQ(run.code, 0);
+}
+
+// The same run with and without a pause between frames 5 and 6: once it is
+// lifted the game goes on exactly where it stood, at the next tick.
+TEST(Pause, EitherKeyHoldsTheFramesAndTheSameKeyResumesWhereTheyStopped) {
+  const std::string plain = "seed 4\nat 2 key down right\nat 3 key down space\nstop frames 12\n";
+  const auto unpaused = test::RunScenario(plain);
+  for (const std::string key : {"80", "pause"}) {
+    const auto run =
+        test::RunScenario(plain + "at 6 key down " + key + "\nat 20050ms key down " + key + "\n");
+    const auto pauses = run.Of("pause");
+    ASSERT_EQ(pauses.size(), 2u) << key;
+    EXPECT_TRUE(pauses[0]["paused"].Bool());
+    EXPECT_FALSE(pauses[1]["paused"].Bool());
+    EXPECT_LE(run.Frame(5)["t"].Int(), pauses[0]["t"].Int());
+    EXPECT_EQ(run.Frame(6)["t"].Int(), 20160);
+    for (int n = 1; n <= 12; ++n) {
+      auto a = unpaused.Frame(n).Obj(), b = run.Frame(n).Obj();
+      a.erase("t");
+      b.erase("t");
+      EXPECT_TRUE(a == b) << key << " frame " << n;
+    }
+  }
+  EXPECT_THROW(test::RunScenario("at 4 key down 80\nat 10 key down space\nstop frames 10\n"),
+               std::runtime_error);  // paused for ever: the simulator's exit 3
+}
+
+TEST(Pause, OnlyARunningStagePausesAndThePanelSaysSo) {
+  test::HeadlessWorld world;
+  Playfield().Show();
+  StatusPanel().Show();
+  world.toolkit.ProcessPendingEvents();
+  world.toolkit.KeyDown('P', 0);  // between stages: a message window, game over
+  EXPECT_FALSE(G.Paused);
+  G.StageRunning = true;
+  for (const bool paused : {true, false}) {
+    world.toolkit.KeyDown(paused ? 'P' : 19, 0);
+    EXPECT_EQ(G.Paused, paused);
+    EXPECT_EQ(StatusPanel().PauseLabel.Visible(), paused);
+  }
 }
 
 }  // namespace

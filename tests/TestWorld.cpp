@@ -1,6 +1,7 @@
 #include "tests/TestWorld.h"
 
 #include <cstdio>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 
@@ -58,7 +59,8 @@ SimRun RunScenario(const std::string& scenario) {
   std::istringstream in(scenario);
   const Scenario parsed = ParseScenario(in);
   SetAssetFolder(QUORVAN_SOURCE_ASSETS);
-  std::FILE* trace = std::tmpfile();
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), &std::fclose);
+  std::FILE* trace = file.get();
   if (!trace) throw std::runtime_error("no temporary file");
   SimRun run;
   {
@@ -75,7 +77,6 @@ SimRun RunScenario(const std::string& scenario) {
     run.events.push_back(ParseJson(line));
     line.clear();
   }
-  std::fclose(trace);
   return run;
 }
 

@@ -165,12 +165,14 @@ void HeadlessToolkit::PrintText(WindowId, int x, int y, const std::string& text)
   if (listener_) listener_->Printed(x, y, text);
 }
 
-// A line of text as tall as the font's pixel size and a little leading.
+// A line of text as tall as the real windows measure it: the game's Gothic
+// faces are a sixteenth taller than their pixel size (16 pixels for the
+// message window's 15-pixel font), and so is the toolkit's 13-pixel default.
 int HeadlessToolkit::TextHeight(WindowId w, const std::string&) {
   const auto* state = Get(w);
   const double points = state ? state->layout->font.points : 0;
   const int pixels = points > 0 ? static_cast<int>(std::lround(points * 96 / 72)) : 13;
-  return (pixels + 3) * TwipsPerPixel;
+  return (pixels + (pixels + 8) / 16) * TwipsPerPixel;
 }
 
 std::string HeadlessToolkit::AskText(const std::string& prompt, const std::string& title,

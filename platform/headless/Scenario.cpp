@@ -51,7 +51,7 @@ T Number(const std::string& word, const char* what) {
 // Key codes are numbers; a few names are accepted for readability.
 int KeyCode(const std::string& word) {
   static const std::map<std::string, int> names = {
-      {"left", 37}, {"right", 39}, {"space", 32}, {"ctrl", 17}, {"shift", 16},
+      {"left", 37}, {"right", 39}, {"space", 32}, {"ctrl", 17}, {"shift", 16}, {"pause", 19},
   };
   if (auto it = names.find(word); it != names.end()) return it->second;
   return Number<int>(word, "a key code");

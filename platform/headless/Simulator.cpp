@@ -1,6 +1,7 @@
 #include "platform/headless/Simulator.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <tuple>
 
 #include "game/GameCycle.h"
@@ -58,7 +59,12 @@ int Simulator::Run() {
   AddObserver(this);
   toolkit_.SetListener(this);
   for (const auto& input : scenario_.inputs) {
-    if (!input.atFrame) toolkit_.At(input.when, [this, input] { Deliver(input.input); });
+    if (input.atFrame) continue;
+    ++inputsToCome_;
+    toolkit_.At(input.when, [this, input] {
+      --inputsToCome_;
+      Deliver(input.input);
+    });
   }
 
   if (!scenario_.rnd.values.empty())
@@ -107,8 +113,15 @@ void Simulator::BeforePump() {
     const ScenarioInput input = frameInputs_.front().input;
     frameInputs_.pop_front();
     // Queued behind the events already pending, such as a window taking the focus.
-    toolkit_.At(toolkit_.Now(), [this, input] { Deliver(input); });
+    ++inputsToCome_;
+    toolkit_.At(toolkit_.Now(), [this, input] {
+      --inputsToCome_;
+      Deliver(input);
+    });
   }
+  // Frames stand still while paused, so inputs for later frames never come.
+  if (G.Paused && inputsToCome_ == 0)
+    throw std::runtime_error("the game is paused and no input is left to resume it");
 }
 
 // Ends the run the way a close of the setup window would.
@@ -173,6 +186,12 @@ void Simulator::WaitStarted(int ms) {
 void Simulator::ConfirmWaitStarted() {
   moments_.ConfirmWaitStarted();
   DeliverMomentInputs();
+}
+
+void Simulator::PauseChanged() {
+  auto line = trace_.Event(toolkit_.Now(), "pause");
+  line.Bool("paused", G.Paused);
+  trace_.Write(line);
 }
 
 void Simulator::WindowChanged(const std::string& name, const char* action) {

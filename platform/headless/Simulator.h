@@ -55,6 +55,7 @@ class Simulator final : private GameObserver, private HeadlessToolkit::Listener 
   void GameEnded() override;
   void WaitStarted(int ms) override;
   void ConfirmWaitStarted() override;
+  void PauseChanged() override;
   // What the toolkit shows and asks.
   void WindowChanged(const std::string& name, const char* action) override;
   void ControlShown(const std::string& window, const ControlLayout& control) override;
@@ -83,6 +84,7 @@ class Simulator final : private GameObserver, private HeadlessToolkit::Listener 
   std::int64_t setupWindows_ = 0;
   std::int64_t messages_ = 0;  // "O K" buttons shown
   SimulatorWatcher* watcher_ = nullptr;
+  int inputsToCome_ = 0;  // scripted inputs scheduled and not yet delivered
 };
 
 }  // namespace quorvan

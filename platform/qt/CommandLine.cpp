@@ -20,6 +20,14 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         return line;
       }
       (arg == "--record" ? line.recordFile : line.replayFile) = argv[++i];
+    } else if (arg == "--scale") {
+      const std::string_view n = i + 1 < argc ? argv[++i] : "";
+      if (n.size() != 1 || n[0] < '1' || n[0] > '8') {
+        line.action = CommandLine::Action::Refuse;
+        line.refusal = "--scale takes a whole number from 1 to 8, not '" + std::string(n) + "'";
+        return line;
+      }
+      line.scale = n[0] - '0';
     } else {
       line.action = CommandLine::Action::Refuse;
       line.refusal = (arg.starts_with('-') ? "unknown option '" : "unexpected argument '") +
@@ -47,10 +55,12 @@ const char* UsageText() {
          "                     recording to a bug report\n"
          "      --replay FILE  play a recording back in the windows; keys and clicks\n"
          "                     are the recording's, closing a window still works\n"
+         "      --scale N      draw the windows N times as large (1 to 8, else it fits)\n"
          "\n"
          "Keys:\n"
          "  Left, Right                        move\n"
          "  Space, Ctrl                        fire\n"
+         "  P, Pause                           pause the stage, and go on again\n"
          "  click on an enemy                  with the Slant Wing, steer the shot to it\n"
          "  Shift, Ctrl or Alt + right click   turn the playfield black again\n"
          "  Shift, Ctrl or Alt in the demo     silence its jingle\n"

@@ -11,6 +11,7 @@ struct CommandLine {
   std::string refusal;     // the one line saying what was wrong, when refused
   std::string recordFile;  // --record: where the game is written as it is played
   std::string replayFile;  // --replay: the recording played back
+  int scale = 0;           // --scale N: the whole-number zoom; 0 lets the game choose
 };
 
 CommandLine ParseCommandLine(int argc, const char* const* argv);

@@ -46,6 +46,24 @@ class ImageControl : public QWidget {
   QPixmap pixmap_;
 };
 
+// A push button that is its window's default button and shows the focus
+// with a dotted rectangle inside its edge, as players know it.
+class ButtonControl : public QPushButton {
+ public:
+  ButtonControl(const QString& caption, QWidget& parent) : QPushButton(caption, &parent) {
+    setDefault(true);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QPushButton::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(3, 3, -4, -4));
+  }
+};
+
 Qt::Alignment ToQtAlign(Align align) {
   switch (align) {
     case Align::Right:
@@ -97,9 +115,8 @@ QWidget* MakeLabel(const ControlLayout& layout, QWidget& window) {
 }
 
 QWidget* MakeButton(const ControlLayout& layout, QWidget& window, std::function<void()> click) {
-  auto* button = new QPushButton(QString::fromUtf8(layout.caption), &window);
+  auto* button = new ButtonControl(QString::fromUtf8(layout.caption), window);
   button->setFont(GameFont(layout.font));
-  button->setAutoDefault(false);
   button->setGeometry(PixelRect(layout));
   QObject::connect(button, &QPushButton::clicked, button, [click = std::move(click)] { click(); });
   return button;

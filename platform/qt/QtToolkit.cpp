@@ -2,9 +2,13 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QEventLoop>
 #include <QInputDialog>
+#include <QLayout>
 #include <QScreen>
 #include <chrono>
+
+#include "screens/Pictures.h"
 
 namespace quorvan {
 namespace {
@@ -13,6 +17,35 @@ namespace {
 void Raise(QWidget& window) {
   if (QGuiApplication::platformName() != QLatin1String("offscreen")) window.raise();
 }
+
+// While an entry is open the game's windows take no input, as under a modal
+// dialog; but a modal dialog would also swallow their close requests, and
+// closing the panel or the playfield must end the game from every wait.
+class InputHold : public QObject {
+ public:
+  InputHold() { qApp->installEventFilter(this); }
+  ~InputHold() override { qApp->removeEventFilter(this); }
+  InputHold(const InputHold&) = delete;
+  InputHold& operator=(const InputHold&) = delete;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::ShortcutOverride:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::Wheel: {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return widget && dynamic_cast<QtWindow*>(widget->window()) != nullptr;
+      }
+      default:
+        return false;
+    }
+  }
+};
 
 }  // namespace
 
@@ -130,14 +163,25 @@ void QtToolkit::DrawLine(WindowId w, int x1, int y1, int x2, int y2, Rgb colour)
 std::string QtToolkit::AskText(const std::string& prompt, const std::string& title,
                                const std::string& defaultText) {
   if (ending_) throw ProgramEnd{endCode_};
-  QInputDialog dialog;
+  // A title bar with the caption and a close box, at a size of its own.
+  QInputDialog dialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowCloseButtonHint);
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setWindowTitle(QString::fromStdString(title));
+  dialog.setWindowIcon(QIcon(pictures_.Get(pictures::GameIcon)));
   dialog.setLabelText(QString::fromStdString(prompt));
   dialog.setTextValue(QString::fromStdString(defaultText));
+  dialog.setSizeGripEnabled(false);
   dialog_ = &dialog;
-  // The dialog runs its own loop, so the game's timers go on ticking.
-  const bool accepted = dialog.exec() == QDialog::Accepted;
+  // The dialog's own loop keeps the game's timers ticking.
+  const InputHold hold;
+  QEventLoop loop;
+  QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+  dialog.show();
+  // Its layout exists once it shows, and keeps it at the size it needs.
+  if (QLayout* layout = dialog.layout()) layout->setSizeConstraint(QLayout::SetFixedSize);
+  loop.exec();
+  const bool accepted = dialog.result() == QDialog::Accepted;
   dialog_ = nullptr;
   // Windows the game destroyed meanwhile go at the next pump: a handler of
   // one of them may be what asked.

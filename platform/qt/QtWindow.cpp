@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/qt/QtFonts.h"
@@ -20,14 +22,18 @@ namespace {
 constexpr int LeftButton = 1;
 constexpr int RightButton = 2;
 constexpr int MiddleButton = 4;
+// How often and how long a window's frame is looked for after it is shown.
+constexpr int FrameLookMs = 25;
+constexpr int FrameLooks = 80;
 
 Qt::WindowFlags FlagsOf(Border border) {
   switch (border) {
     case Border::None:
       return Qt::Window | Qt::FramelessWindowHint;
     case Border::FixedSingle:
-      return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+      // A title bar with the caption and a close box, nothing else: a
+      // minimised panel would leave the game playing unseen.
+      return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     case Border::FixedToolWindow:
       return Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     case Border::Sizable:
@@ -71,12 +77,19 @@ QtWindow::QtWindow(const WindowLayout& layout, WindowEvents& events, PictureCach
   const QSize client(std::max(ToPixels(layout.clientWidth), 1),
                      std::max(ToPixels(layout.clientHeight), 1));
   ApplyBorder(border_, client);
-  surface_ = QImage(client, QImage::Format_ARGB32_Premultiplied);
-  surface_.fill(Qt::transparent);
   installEventFilter(this);
+  QObject::connect(&frameWatch_, &QTimer::timeout, this, [this] {
+    NoticeFrame();
+    if (++frameLooks_ >= FrameLooks) frameWatch_.stop();
+  });
   // The game places its windows before showing them, by their outer frame:
   // the platform window must exist for the frame to be known.
   create();
+  // Printed text and lines are drawn at the screen's own pixels, so they
+  // stay sharp at any scale.
+  surface_ = QImage(client * devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+  surface_.setDevicePixelRatio(devicePixelRatio());
+  surface_.fill(Qt::transparent);
 
   for (std::size_t i = 0; i < layout.controls.size(); ++i) {
     const int index = static_cast<int>(i);
@@ -114,20 +127,20 @@ void QtWindow::ApplyBorder(Border border, QSize client) {
   }
 }
 
+// Outer means with the frame that the window manager has drawn around the
+// window, as far as it is known yet.
 WindowRect QtWindow::OuterRect() const {
-  const QRect outer = frameGeometry();
+  const QRect outer = geometry().marginsAdded(frame_);
   return {ToTwips(outer.left()), ToTwips(outer.top()), ToTwips(outer.width()),
           ToTwips(outer.height())};
 }
 
 void QtWindow::MoveOuter(const WindowRect& rect) {
-  const QRect outer = frameGeometry();
-  const QRect inner = geometry();
-  const int frameWidth = outer.width() - inner.width();
-  const int frameHeight = outer.height() - inner.height();
-  ApplyBorder(border_, QSize(std::max(ToPixels(rect.width) - frameWidth, 1),
-                             std::max(ToPixels(rect.height) - frameHeight, 1)));
-  move(ToPixels(rect.left), ToPixels(rect.top));
+  const QSize client(std::max(ToPixels(rect.width) - frame_.left() - frame_.right(), 1),
+                     std::max(ToPixels(rect.height) - frame_.top() - frame_.bottom(), 1));
+  ApplyBorder(border_, client);
+  setGeometry(QRect(QPoint(ToPixels(rect.left) + frame_.left(), ToPixels(rect.top) + frame_.top()),
+                    client));
 }
 
 void QtWindow::SetBackColor(Rgb colour) {
@@ -249,6 +262,8 @@ bool QtWindow::event(QEvent* event) {
 bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:
+      if (PressDefaultButton(event)) return true;
+      return HandleKey(watched, event);
     case QEvent::KeyRelease:
       return HandleKey(watched, event);
     case QEvent::FocusOut:
@@ -289,14 +304,65 @@ void QtWindow::paintEvent(QPaintEvent*) {
 }
 
 void QtWindow::resizeEvent(QResizeEvent* event) {
-  const QSize size = event->size();
+  const qreal ratio = surface_.devicePixelRatio();
+  const QSize size = event->size() * ratio;
   if (size.width() > surface_.width() || size.height() > surface_.height()) {
     QImage grown(size.expandedTo(surface_.size()), QImage::Format_ARGB32_Premultiplied);
+    grown.setDevicePixelRatio(ratio);
     grown.fill(Qt::transparent);
     QPainter(&grown).drawImage(0, 0, surface_);
     surface_ = std::move(grown);
   }
   QWidget::resizeEvent(event);
+  NoticeFrame();
+}
+
+void QtWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  NoticeFrame();
+  Deliver([](WindowEvents& e) { e.OnMoved(); });
+}
+
+// The frame is known only once the window manager has framed the window,
+// some time after it is first shown: it is looked for until it is there.
+void QtWindow::NoticeFrame() {
+  const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+  if (frame == frame_) return;
+  frame_ = frame;
+  frameWatch_.stop();
+  Deliver([](WindowEvents& e) { e.OnFramed(); });
+}
+
+// A fixed border has no minimise box; a window manager that offers one all
+// the same would hide the game while it plays on, so the window comes back.
+void QtWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && border_ != Border::Sizable && isMinimized())
+    QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~Qt::WindowMinimized); });
+}
+
+void QtWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (border_ != Border::None && frame_.isNull()) {
+    frameLooks_ = 0;
+    frameWatch_.start(FrameLookMs);
+  }
+}
+
+// Return and Enter press the window's button wherever the focus stands, as
+// Space does on the focused button.
+bool QtWindow::PressDefaultButton(QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+  for (const auto& control : controls_) {
+    auto* button = qobject_cast<QPushButton*>(control.widget);
+    if (button && button->isVisible() && button->isEnabled()) {
+      button->click();
+      return true;
+    }
+  }
+  return false;
 }
 
 void QtWindow::mousePressEvent(QMouseEvent* event) {

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QImage>
+#include <QMargins>
+#include <QTimer>
 #include <QWidget>
 #include <exception>
 #include <vector>
@@ -51,6 +53,9 @@ class QtWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -60,6 +65,8 @@ class QtWindow : public QWidget {
   const QtControl* Find(int control) const;
   void ApplyBorder(Border border, QSize client);
   bool HandleKey(QObject* watched, QEvent* event);
+  bool PressDefaultButton(QEvent* event);
+  void NoticeFrame();
 
   WindowEvents* events_;
   PictureCache& pictures_;
@@ -70,6 +77,9 @@ class QtWindow : public QWidget {
   QColor fore_;
   QFont font_;
   QImage surface_;
+  QMargins frame_;  // what the window manager adds around the client area
+  QTimer frameWatch_;
+  int frameLooks_ = 0;
   const QEvent* previewed_ = nullptr;  // a key already given to the game
   std::vector<QtControl> controls_;
 };

@@ -1,6 +1,7 @@
 // The game: Qt windows, SDL sound.
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -14,6 +15,8 @@
 #include "game/GameCycle.h"
 #include "platform/headless/Scenario.h"
 #include "platform/qt/CommandLine.h"
+#include "platform/qt/DisplayOpen.h"
+#include "platform/qt/DisplayScale.h"
 #include "platform/qt/FrameLog.h"
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtToolkit.h"
@@ -57,6 +60,25 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
+// The application, at the scale the command line, the user or the screen
+// calls for. Qt takes its scale only when the application is made, and the
+// screen is known only after that: a scale of our own means a second start.
+std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv, int scale) {
+  quorvan::AskForScale(scale);
+  quorvan::WatchDisplayOpening();
+  auto app = std::make_unique<QApplication>(argc, argv);
+  if (quorvan::ScaleLeftToUs()) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    if (const int chosen = quorvan::ChooseScale(area.width(), area.height()); chosen > 1) {
+      app.reset();
+      qputenv("QT_SCALE_FACTOR", QByteArray::number(chosen));
+      app = std::make_unique<QApplication>(argc, argv);
+    }
+  }
+  quorvan::DisplayOpened();
+  return app;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,7 +120,7 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  // Without a display Qt aborts; say why instead.
+  // Without any display to try, say so before Qt looks for one.
   if (!Set("DISPLAY") && !Set("WAYLAND_DISPLAY") && !Set("QT_QPA_PLATFORM")) {
     std::fprintf(stderr,
                  "quorvan: no display found: run it on a desktop, or set "
@@ -106,7 +128,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   quorvan::ChooseRuntimeFolder();
-  QApplication app(argc, argv);
+  quorvan::PreferX11UnderWayland();
+  const auto app = OpenApplication(argc, argv, line.scale);
   quorvan::InstallGameFonts();
   quorvan::SetAssetFolder(FindAssets());
 

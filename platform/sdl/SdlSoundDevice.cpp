@@ -37,7 +37,7 @@ constexpr int kLoaderNice = 10;
 std::atomic<bool> audio_in_use = false;
 
 struct Request {
-  enum class Kind { PlayPiece, StopPiece, PlayEffect, CutEffect, MusicLoaded, Quit };
+  enum class Kind { PlayPiece, StopPiece, PlayEffect, CutEffect, Pause, Resume, MusicLoaded, Quit };
   Kind kind;
   std::filesystem::path file;
 };
@@ -160,7 +160,7 @@ class SdlSoundDevice::Player {
       music_ = std::move(loadedMusic_);
     }
     musicLoading_ = false;
-    if (music_ != nullptr && awake_) Mix_HookMusic(&RenderMusic, music_.get());
+    if (music_ != nullptr && awake_ && !paused_) Mix_HookMusic(&RenderMusic, music_.get());
     if (waitingPiece_) PlayPiece(*waitingPiece_);
     waitingPiece_.reset();
     Ready();
@@ -202,6 +202,10 @@ class SdlSoundDevice::Player {
       case Request::Kind::CutEffect:
         if (awake_) Mix_HaltChannel(kEffectChannel);
         break;
+      case Request::Kind::Pause:
+      case Request::Kind::Resume:
+        Pause(request.kind == Request::Kind::Pause);
+        break;
       case Request::Kind::MusicLoaded:
       case Request::Kind::Quit:
         break;
@@ -238,12 +242,26 @@ class SdlSoundDevice::Player {
     return chunk;
   }
 
+  // The synthesizer only moves on while it renders, so unhooking it holds
+  // the piece exactly where it is; the effect's channel is paused in place.
+  void Pause(bool paused) {
+    paused_ = paused;
+    if (!awake_) return;
+    if (paused) {
+      Mix_HookMusic(nullptr, nullptr);
+      Mix_Pause(-1);
+    } else {
+      if (music_) Mix_HookMusic(&RenderMusic, music_.get());
+      Mix_Resume(-1);
+    }
+  }
+
   bool Wake() {
     quietSince_ = Clock::now();
     if (awake_) return true;
     if (!WakeSdlOutput()) return false;
     AfterWaking();
-    if (music_) Mix_HookMusic(&RenderMusic, music_.get());
+    if (music_ && !paused_) Mix_HookMusic(&RenderMusic, music_.get());
     return true;
   }
 
@@ -293,6 +311,7 @@ class SdlSoundDevice::Player {
   std::optional<std::filesystem::path> waitingPiece_;  // asked for while loading
   std::unique_ptr<MusicSynth> music_;
   bool musicToRelease_ = false;
+  bool paused_ = false;  // the game is paused: nothing moves on
   std::map<std::string, Mix_Chunk*> chunks_;
 };
 
@@ -317,6 +336,10 @@ void SdlSoundDevice::PlayEffect(const std::filesystem::path& file) {
 }
 
 void SdlSoundDevice::CutEffect() { player_->Post({Request::Kind::CutEffect, {}}); }
+
+void SdlSoundDevice::PauseAll(bool paused) {
+  player_->Post({paused ? Request::Kind::Pause : Request::Kind::Resume, {}});
+}
 
 void SdlSoundDevice::Settle() { player_->Settle(); }
 

@@ -40,6 +40,7 @@ class SdlSoundDevice final : public SoundDevice {
   void StopPiece() override;
   void PlayEffect(const std::filesystem::path& file) override;
   void CutEffect() override;
+  void PauseAll(bool paused) override;
 
   // Waits until the player's thread has done everything asked of it so far.
   void Settle();

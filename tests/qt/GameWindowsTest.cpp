@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "GameWindowsSupport.h"
+#include "platform/headless/HeadlessToolkit.h"
 #include "platform/qt/QtFonts.h"
 #include "screens/Palette.h"
 
@@ -216,6 +217,35 @@ TEST_F(StatusPanelOnScreen, LosingFocusPullsThePlayfieldUnderThePanel) {
   EXPECT_TRUE(Widget(Playfield()).isActiveWindow());
 }
 
+TEST_F(StatusPanelOnScreen, DraggingThePanelCarriesThePlayfieldOnEveryMove) {
+  ShowPair();
+  for (const QPoint to : {QPoint(30, 20), QPoint(90, 140)}) {
+    Widget(StatusPanel()).move(to);  // as the window manager does while dragging
+    Spin(10);
+    EXPECT_EQ(Playfield().Left(), StatusPanel().Left());
+    EXPECT_EQ(Playfield().Top(), StatusPanel().Top() + StatusPanel().Height());
+  }
+}
+
+// Return and Enter, on the button or anywhere else in the window.
+TEST_F(GameWindows, ReturnAndEnterPressAWindowsOneButtonWhereverTheFocusStands) {
+  Playfield().Show();
+  auto& s = EditionSetup();
+  auto& m = StageEndMessage();
+  const std::pair<Window*, QWidget*> cases[] = {{&s, ControlWidget(s, s.SetUpButton)},
+                                                {&s, ControlWidget(s, s.SecondEdition)},
+                                                {&m, ControlWidget(m, m.OkButton)},
+                                                {&m, &Widget(m)}};
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    for (const auto& [window, focus] : cases) {
+      window->Show();
+      G.WaitingForButton = true;
+      QTest::keyClick(focus, key);
+      EXPECT_FALSE(G.WaitingForButton) << window->Name() << " " << focus->metaObject()->className();
+    }
+  }
+}
+
 // --- Form5, the setup window ---
 
 TEST_F(GameWindows, SetupWindowIsAGreyWindowCentredOnTheScreen) {
@@ -281,6 +311,19 @@ TEST_F(GameWindows, MessageWindowIsAToolWindowCentredOverThePlayfield) {
   EXPECT_EQ(own.top, OnPixel(field.height / 2 + field.top - own.height / 2));
 }
 
+TEST_F(GameWindows, MessageWindowIsCentredOverThePlayfieldWhereItStandsEachTimeItShows) {
+  Playfield().Show();
+  StageEndMessage().Show();
+  StageEndMessage().Hide();
+  Widget(Playfield()).move(20, 30);
+  Spin(10);
+  StageEndMessage().Show();
+  EXPECT_EQ(StageEndMessage().Left(),
+            OnPixel(Playfield().Width() / 2 + Playfield().Left() - StageEndMessage().Width() / 2));
+  EXPECT_EQ(StageEndMessage().Top(),
+            OnPixel(Playfield().Height() / 2 + Playfield().Top() - StageEndMessage().Height() / 2));
+}
+
 TEST_F(GameWindows, MessageWindowButtonCanBeHiddenByTheGame) {
   Playfield().Show();
   StageEndMessage().Show();
@@ -318,6 +361,11 @@ TEST_F(GameWindows, MessageWindowTextHeightIsItsFontsLineHeightInTwips) {
   EXPECT_GT(line, 14);
   EXPECT_EQ(StageEndMessage().TextHeight("Ｓｃｏｒｅ"), line * T);
   EXPECT_EQ(StageEndMessage().TextHeight("a\nb"), 2 * line * T);
+  // The simulator prints its lines where the real window does.
+  HeadlessToolkit headless;
+  EXPECT_EQ(headless.TextHeight(
+                headless.CreateWindow(StageEndMessage().Layout(), StageEndMessage()), "Ｓｃｏｒｅ"),
+            line * T);
 }
 
 // --- The fonts behind all of them ---

@@ -4,6 +4,7 @@
 #include <QWindow>
 
 #include "GameWindowsSupport.h"
+#include "QtTestSupport.h"
 
 namespace quorvan {
 namespace {
@@ -24,6 +25,27 @@ class ProgramEndTest : public test::GameWindowsTest {
   static void CloseFromOutside(QWidget& widget) {
     ASSERT_NE(widget.windowHandle(), nullptr);
     widget.windowHandle()->close();
+  }
+
+  // Opens an entry during play and closes `closed` from outside meanwhile;
+  // the code the program ends with, or -1.
+  int CloseDuringEntry(Window& closed) {
+    StartPlaying();
+    QTimer::singleShot(50, &Widget(closed), [this, &closed] {
+      QInputDialog* entry = test::OpenEntry();
+      ASSERT_NE(entry, nullptr);
+      // A close box only, the game's icon, no resizing.
+      EXPECT_FALSE(entry->windowFlags() & Qt::WindowMinMaxButtonsHint);
+      EXPECT_EQ(entry->minimumSize(), entry->maximumSize());
+      EXPECT_FALSE(entry->windowIcon().isNull());
+      CloseFromOutside(Widget(closed));
+    });
+    try {
+      tk.AskText("敵の数", "Quorvan", "50");
+    } catch (const ProgramEnd& end) {
+      return end.code;
+    }
+    return -1;
   }
 
   void StartPlaying() {
@@ -62,6 +84,12 @@ TEST_F(ProgramEndTest, TheEndIsThrownFromAPumpThatIsAlreadyWaiting) {
   } catch (const ProgramEnd& end) {
     EXPECT_EQ(end.code, 0);
   }
+  EXPECT_EQ(midi.back(), "close Midi");
+}
+
+// An open entry must not swallow the close: the program ends as from any wait.
+TEST_F(ProgramEndTest, ClosingThePanelWhileAnEntryIsOpenEndsTheProgram) {
+  EXPECT_EQ(CloseDuringEntry(StatusPanel()), 0);
   EXPECT_EQ(midi.back(), "close Midi");
 }
 

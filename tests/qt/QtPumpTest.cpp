@@ -192,7 +192,7 @@ TEST(QtPump, AHandlersFailureComesOutOfThePumpNotThroughQt) {
 TEST(QtPump, AskTextReturnsTheTextOrEmptyWhenCancelled) {
   QtToolkit tk;
   QTimer::singleShot(50, [] {
-    auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    QInputDialog* dialog = test::OpenEntry();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->textValue(), "Ｑｕｏｒｖａｎ");
     EXPECT_EQ(dialog->labelText(), "Your name?");
@@ -200,7 +200,7 @@ TEST(QtPump, AskTextReturnsTheTextOrEmptyWhenCancelled) {
     dialog->accept();
   });
   EXPECT_EQ(tk.AskText("Your name?", "High score", "Ｑｕｏｒｖａｎ"), "ずるいな");
-  QTimer::singleShot(50, [] { QApplication::activeModalWidget()->close(); });
+  QTimer::singleShot(50, [] { test::OpenEntry()->close(); });
   EXPECT_EQ(tk.AskText("Your name?", "High score", "x"), "");
 }
 
@@ -218,7 +218,7 @@ TEST(QtPump, TimersTickWhileAskingAndEndProgramClosesTheDialog) {
     EXPECT_EQ(end.code, 2);
   }
   EXPECT_EQ(events.Count("timer"), 5);
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_EQ(test::OpenEntry(), nullptr);
 }
 
 // The playfield asks for a number from inside its key handler; the program

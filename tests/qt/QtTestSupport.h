@@ -2,8 +2,10 @@
 // layouts to make windows from.
 #pragma once
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QInputDialog>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -92,6 +94,15 @@ inline void Spin(QtToolkit& tk, int ms) {
   QElapsedTimer clock;
   clock.start();
   while (clock.elapsed() < ms) tk.ProcessPendingEvents();
+}
+
+// The text-entry dialog on screen, or nullptr.
+inline QInputDialog* OpenEntry() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    auto* dialog = qobject_cast<QInputDialog*>(w);
+    if (dialog && dialog->isVisible()) return dialog;
+  }
+  return nullptr;
 }
 
 }  // namespace quorvan::test

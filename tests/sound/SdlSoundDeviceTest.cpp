@@ -101,6 +101,21 @@ TEST_F(SdlPlayer, APieceAskedForAtOnceIsHeardWhenTheSoundfontIsReady) {
   EXPECT_GT(Peak(samples), kAudible);
 }
 
+// The game's pause holds the piece: silence while it lasts, music after it.
+TEST_F(SdlPlayer, APauseSilencesThePieceUntilItIsLifted) {
+  Open();
+  PlayMusic("Quor6.mid");
+  std::this_thread::sleep_for(600ms);
+  Sound().PauseAll(true);
+  std::this_thread::sleep_for(1000ms);
+  Sound().PauseAll(false);
+  std::this_thread::sleep_for(600ms);
+  auto samples = Rendered();
+  EXPECT_GT(Peak(samples, 0.4), kAudible);
+  samples.resize(samples.size() - static_cast<std::size_t>(0.9 * kRate * kChannels));
+  EXPECT_LE(Peak(samples, 0.5), kSilence);
+}
+
 TEST_F(SdlPlayer, AnEffectIsHeardUnderTheMusic) {
   Open();
   PlayMusic("Quor6.mid");

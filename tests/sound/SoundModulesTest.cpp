@@ -29,6 +29,7 @@ class RecordingDevice final : public SoundDevice, public SoundListener {
     calls.push_back("effect " + file.string());
   }
   void CutEffect() override { calls.push_back("cut"); }
+  void PauseAll(bool) override {}
   void MusicCommandSent(const std::string& command) override { commands.push_back(command); }
   void EffectRequested(const std::string& name, int flags) override {
     plays.emplace_back(name, flags);
