@@ -178,6 +178,10 @@ std::string QtToolkit::AskText(const std::string& prompt, const std::string& tit
   QEventLoop loop;
   QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
   dialog.show();
+  // It takes the keys even where no window manager hands them over: the
+  // game's own windows refuse them while it is open.
+  dialog.raise();
+  dialog.activateWindow();
   // Its layout exists once it shows, and keeps it at the size it needs.
   if (QLayout* layout = dialog.layout()) layout->setSizeConstraint(QLayout::SetFixedSize);
   loop.exec();
