@@ -7,9 +7,22 @@
 
 namespace quorvan {
 
+namespace {
+
+const char* Named(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value && *value ? value : nullptr;
+}
+
+}  // namespace
+
 FrameLog::FrameLog() {
-  const char* path = std::getenv("QUORVAN_FRAME_LOG");
-  if (path && *path) file_ = std::fopen(path, "w");
+  if (const char* path = Named("QUORVAN_FRAME_LOG")) {
+    file_ = std::fopen(path, "w");
+    states_ = true;
+  } else if (const char* times = Named("QUORVAN_FRAME_TIMES")) {
+    file_ = std::fopen(times, "w");
+  }
 }
 
 FrameLog::~FrameLog() {
@@ -18,13 +31,17 @@ FrameLog::~FrameLog() {
 
 void FrameLog::FrameEnded() {
   const auto now = std::chrono::steady_clock::now().time_since_epoch();
-  JsonObject frame;
-  frame.Int("n", ++frames_);
-  AppendFrameState(frame);
   std::fprintf(
-      file_, "%lld %s\n",
-      static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()),
-      frame.Close().c_str());
+      file_, "%lld",
+      static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+  ++frames_;
+  if (states_) {
+    JsonObject frame;
+    frame.Int("n", frames_);
+    AppendFrameState(frame);
+    std::fprintf(file_, " %s", frame.Close().c_str());
+  }
+  std::fputc('\n', file_);
   std::fflush(file_);
 }
 

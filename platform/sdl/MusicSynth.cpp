@@ -153,6 +153,7 @@ void MusicSynth::Stop() {
   }
   fluid_synth_all_sounds_off(fluid_->synth, -1);
   playing_ = false;
+  pieceTicks_ = 0;
   piece_ = Bytes();
   std::fill(left_.begin(), left_.end(), 0.0f);
   std::fill(right_.begin(), right_.end(), 0.0f);
@@ -170,11 +171,12 @@ void MusicSynth::Release() {
   malloc_trim(0);
 }
 
-bool MusicSynth::PieceOver() const {
+bool MusicSynth::PieceOver() {
   fluid_player_t* player = fluid_->player;
   if (player == nullptr || fluid_player_get_status(player) == FLUID_PLAYER_DONE) return true;
-  const int total = fluid_player_get_total_ticks(player);
-  return total > 0 && fluid_player_get_current_tick(player) >= total;
+  // Known only once the player has read the piece, at its first block.
+  if (pieceTicks_ <= 0) pieceTicks_ = fluid_player_get_total_ticks(player);
+  return pieceTicks_ > 0 && fluid_player_get_current_tick(player) >= pieceTicks_;
 }
 
 void MusicSynth::Render(std::int16_t* stream, int frames) {

@@ -42,12 +42,15 @@ class MusicSynth {
  private:
   struct Fluid;
   explicit MusicSynth(std::unique_ptr<Fluid> fluid);
-  bool PieceOver() const;
+  bool PieceOver();
 
   std::unique_ptr<Fluid> fluid_;
   mutable std::mutex mutex_;  // between the audio thread and the player's own
   Bytes piece_;               // FluidSynth reads the piece from here
   std::atomic<bool> playing_ = false;
+  // The piece's length in ticks, once FluidSynth knows it: asking walks
+  // every event of every track.
+  int pieceTicks_ = 0;
   // A block rendered at half rate, behind the end of the block before,
   // which the doubling filter still reads.
   std::vector<float> left_, right_;
