@@ -18,6 +18,7 @@
 #include "platform/qt/DisplayOpen.h"
 #include "platform/qt/DisplayScale.h"
 #include "platform/qt/FrameLog.h"
+#include "platform/qt/KeyRepeat.h"
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtToolkit.h"
 #include "platform/qt/RuntimeFolder.h"
@@ -130,6 +131,7 @@ int main(int argc, char** argv) {
   quorvan::ChooseRuntimeFolder();
   quorvan::PreferX11UnderWayland();
   const auto app = OpenApplication(argc, argv, line.scale);
+  quorvan::AskForPressOnlyRepeats();
   quorvan::InstallGameFonts();
   quorvan::SetAssetFolder(FindAssets());
 

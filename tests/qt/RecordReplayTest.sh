@@ -57,7 +57,8 @@ panel=$(window 'Quorvan KP / 32')
 field=$(window '^Quorvan Windows / 32$')
 wait_frames 2
 xdotool mousemove --window "$field" 300 300 click 1
-xdotool keydown Right; wait_frames 4; xdotool keyup Right
+# Held past the server's repeat delay: repeated downs, and one up at the end.
+xdotool keydown Right; wait_frames 8; xdotool keyup Right
 xdotool key space; wait_frames 2
 xdotool key Scroll_Lock
 dialog=$(window 'ずるいな')
@@ -70,6 +71,10 @@ xdotool key space; wait_frames 3
 wait "$pid" || fail "the recorded game ended with code $?"
 pid=
 grep -q '^entry 3$' "$out/recording.txt" || fail "the Wing entry was not recorded"
+downs=$(grep -c 'key down 39 ' "$out/recording.txt")
+ups=$(grep -c 'key up 39 ' "$out/recording.txt")
+[ "$downs" -ge 3 ] && [ "$ups" -eq 1 ] ||
+  fail "a held Right gave $downs downs and $ups ups, not repeated downs and one up"
 
 (cd "$out" && "$sim" recording.txt >trace.jsonl) || fail "the simulator refused the recording"
 python3 "$compare" "$out/frames.txt" "$out/trace.jsonl" || fail "the simulator played another game"
