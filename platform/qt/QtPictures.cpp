@@ -1,6 +1,7 @@
 #include "platform/qt/QtPictures.h"
 
 #include <QImage>
+#include <QImageReader>
 #include <algorithm>
 #include <cstdio>
 
@@ -12,7 +13,13 @@ namespace {
 QPixmap Read(const Picture& picture) {
   const auto path = FindIgnoringCase(AssetFolder() / "pictures", picture.file ? picture.file : "");
   if (path.empty()) return {};
-  QImage image(QString::fromStdString(path.string()));
+  const QString file = QString::fromStdString(path.string());
+  // Named by its suffix, the format is read at once; left to be found out,
+  // Qt would first load every image plugin it has to ask them.
+  QImageReader reader(file, path.extension().string().erase(0, 1).c_str());
+  reader.setAutoDetectImageFormat(false);
+  QImage image = reader.read();
+  if (image.isNull()) image.load(file);  // its suffix is not its format
   if (image.isNull()) return {};
   // A bitmap covers its rectangle: whatever transparency its file has goes.
   image = image.convertToFormat(picture.icon ? QImage::Format_ARGB32_Premultiplied
