@@ -17,6 +17,7 @@
 #include "platform/qt/CommandLine.h"
 #include "platform/qt/DisplayOpen.h"
 #include "platform/qt/DisplayScale.h"
+#include "platform/qt/FirstPaint.h"
 #include "platform/qt/FrameLog.h"
 #include "platform/qt/KeyRepeat.h"
 #include "platform/qt/QtFonts.h"
@@ -24,8 +25,9 @@
 #include "platform/qt/RuntimeFolder.h"
 #include "platform/replay/GameRecorder.h"
 #include "platform/replay/GameReplay.h"
-#include "platform/sdl/SdlSoundDevice.h"
+#include "platform/sdl/SoundModule.h"
 #include "sound/FileLookup.h"
+#include "sound/LateSoundDevice.h"
 #include "sound/SoundDevice.h"
 
 namespace {
@@ -48,6 +50,17 @@ std::filesystem::path FindAssets() {
       QUORVAN_ASSETS_FROM_PROGRAM;
   if (HasPictures(installed)) return installed.lexically_normal();
   return QUORVAN_SOURCE_ASSETS;
+}
+
+// The sound module likewise; a build that was never installed loads the one
+// it built.
+std::filesystem::path FindSoundModule() {
+  const std::filesystem::path installed =
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
+      QUORVAN_MODULES_FROM_PROGRAM / quorvan::kSoundModuleFile;
+  std::error_code error;
+  if (std::filesystem::is_regular_file(installed, error)) return installed.lexically_normal();
+  return QUORVAN_BUILT_SOUND_MODULE;
 }
 
 std::int64_t SteadyMs() {
@@ -141,10 +154,13 @@ int main(int argc, char** argv) {
   if (recording) relay = std::make_unique<quorvan::GameRecorder>(tk, recording.get(), SteadyMs);
   if (replay) relay = std::make_unique<quorvan::GameReplay>(tk, *replay, SteadyMs);
   quorvan::InstallToolkit(relay ? relay.get() : &tk);
-  // The player opens the output and loads the soundfont on its own thread,
-  // while the first window comes up.
-  quorvan::SdlSoundDevice sound;
+  // The sound player is loaded once the first window is on the screen: the
+  // window comes sooner, and the demo's jingle is still far off. What the
+  // game asks for before then waits for the player.
+  quorvan::LateSoundDevice sound;
   quorvan::InstallSoundDevice(&sound);
+  const quorvan::FirstPaintWatch openSound(
+      [&sound] { sound.Open(quorvan::LoadSoundPlayer(FindSoundModule())); });
 
   quorvan::FrameLog frameLog;
   if (frameLog.Active()) quorvan::AddObserver(&frameLog);

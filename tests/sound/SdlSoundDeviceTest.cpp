@@ -14,6 +14,7 @@
 #include "platform/sdl/SdlSoundDevice.h"
 #include "sound/Effects.h"
 #include "sound/FileLookup.h"
+#include "sound/LateSoundDevice.h"
 #include "sound/Music.h"
 #include "tests/sound/SoundTestFiles.h"
 
@@ -263,6 +264,21 @@ TEST_F(SdlPlayer, OnlyOneDeviceOwnsTheOutputAtATime) {
             "quorvan: sound is off: the audio output is already in use\n");
   PlaySoundEffect("Bang1.Wav");  // the first device still works
   std::this_thread::sleep_for(300ms);
+  EXPECT_GT(Peak(Rendered()), kAudible);
+}
+
+// The game's first window comes before its player: the demo's jingle, asked
+// for meanwhile, sounds once the player is there.
+TEST_F(SdlPlayer, AnEffectAskedForBeforeThePlayerIsOpenedSoundsWhenItIs) {
+  {
+    LateSoundDevice late;
+    InstallSoundDevice(&late);
+    PlaySoundEffect("Bang1.Wav");
+    std::this_thread::sleep_for(100ms);
+    late.Open(std::make_unique<SdlSoundDevice>());
+    std::this_thread::sleep_for(400ms);
+    InstallSoundDevice(nullptr);
+  }
   EXPECT_GT(Peak(Rendered()), kAudible);
 }
 
