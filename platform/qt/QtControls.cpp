@@ -18,23 +18,23 @@ namespace quorvan {
 namespace {
 
 // An image control: the picture at its natural size, unscaled, with its
-// transparency over whatever lies beneath.
+// transparency over whatever lies beneath. Its file is read when it is
+// first painted: most pictures wait hidden, some for the whole game.
 class ImageControl : public QWidget {
  public:
-  ImageControl(QWidget& parent, std::function<void()> click)
-      : QWidget(&parent), click_(std::move(click)) {}
+  ImageControl(QWidget& parent, PictureCache& pictures, std::function<void()> click)
+      : QWidget(&parent), pictures_(pictures), click_(std::move(click)) {}
 
-  void SetPixmap(QPixmap pixmap) {
-    pixmap_ = std::move(pixmap);
+  void SetPicture(const Picture* picture) {
+    picture_ = picture;
     update();
   }
-  const QPixmap& Pixmap() const { return pixmap_; }
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    if (pixmap_.isNull()) return;
+    if (!picture_) return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, pixmap_);
+    painter.drawPixmap(0, 0, pictures_.Get(*picture_));
   }
   void mousePressEvent(QMouseEvent* event) override {
     event->accept();
@@ -42,8 +42,9 @@ class ImageControl : public QWidget {
   }
 
  private:
+  PictureCache& pictures_;
   std::function<void()> click_;
-  QPixmap pixmap_;
+  const Picture* picture_ = nullptr;
 };
 
 // A push button that is its window's default button and shows the focus
@@ -93,10 +94,10 @@ void Colour(QWidget& widget, const ControlLayout& layout) {
 
 QWidget* MakeImage(const ControlLayout& layout, QWidget& window, PictureCache& pictures,
                    std::function<void()> click) {
-  auto* image = new ImageControl(window, std::move(click));
+  auto* image = new ImageControl(window, pictures, std::move(click));
   image->setGeometry(PixelRect(layout));
   if (layout.crossCursor) image->setCursor(Qt::CrossCursor);
-  ShowPicture(*image, pictures, layout.picture);
+  ShowPicture(*image, layout.picture);
   return image;
 }
 
@@ -190,15 +191,11 @@ QtControl MakeControl(const ControlLayout& layout, QWidget& window, PictureCache
   return control;
 }
 
-void ShowPicture(QWidget& image, PictureCache& pictures, const Picture* picture) {
+void ShowPicture(QWidget& image, const Picture* picture) {
   auto* control = dynamic_cast<ImageControl*>(&image);
   if (!control) return;
-  if (!picture) {
-    control->SetPixmap({});
-    return;
-  }
-  control->SetPixmap(pictures.Get(*picture));
-  control->resize(picture->width, picture->height);
+  control->SetPicture(picture);
+  if (picture) control->resize(picture->width, picture->height);
 }
 
 void PaintFigure(QPainter& painter, const QtControl& control) {

@@ -43,7 +43,7 @@ QtControl MakeControl(const ControlLayout& layout, QWidget& window, PictureCache
 
 // Shows `picture` on an image control at its natural size; nullptr shows
 // nothing and keeps the size.
-void ShowPicture(QWidget& image, PictureCache& pictures, const Picture* picture);
+void ShowPicture(QWidget& image, const Picture* picture);
 
 // Paints a line or a shape control.
 void PaintFigure(QPainter& painter, const QtControl& control);

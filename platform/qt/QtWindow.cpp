@@ -206,7 +206,7 @@ void QtWindow::SetControlText(int control, const QString& text) {
 
 void QtWindow::SetControlPicture(int control, const Picture* picture) {
   const QtControl* c = Find(control);
-  if (c && c->kind == ControlKind::Image && c->widget) ShowPicture(*c->widget, pictures_, picture);
+  if (c && c->kind == ControlKind::Image && c->widget) ShowPicture(*c->widget, picture);
 }
 
 bool QtWindow::IsOptionSelected(int control) const {
