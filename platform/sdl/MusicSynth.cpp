@@ -8,6 +8,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/sdl/SubsetLoader.h"
+
 namespace quorvan {
 namespace {
 
@@ -22,6 +24,9 @@ constexpr int kPolyphony = 64;
 // Music sits under the effects: about three quarters of their level.
 constexpr double kGain = 0.93;
 constexpr int kFluidLogLevels = LAST_LOG_LEVEL;
+// Short blocks rendered to nowhere until the voices are gone.
+constexpr int kDrainFrames = 64;
+constexpr int kDrainBlocks = 16;
 
 // FluidSynth has a word for every damaged piece; the game says nothing.
 extern "C" void IgnoreFluidMessage(int, const char*, void*) {}
@@ -79,12 +84,27 @@ std::int16_t Sample(float value) {
   return static_cast<std::int16_t>(std::lrint(scaled));
 }
 
+// Voices let go of their samples only as the synthesizer renders: a font
+// whose samples are still held would be unloaded later, by a thread that
+// FluidSynth starts for it.
+void LetVoicesGo(fluid_synth_t* synth) {
+  std::array<float, kDrainFrames> scratch{};
+  for (int i = 0; i < kDrainBlocks && fluid_synth_get_active_voice_count(synth) > 0; ++i) {
+    fluid_synth_write_float(synth, kDrainFrames, scratch.data(), 0, 1, scratch.data(), 0, 1);
+  }
+}
+
 }  // namespace
 
 struct MusicSynth::Fluid {
   fluid_settings_t* settings = nullptr;
   fluid_synth_t* synth = nullptr;
   fluid_player_t* player = nullptr;
+  std::filesystem::path soundfont;
+  bool whole = false;  // loaded once and kept: a soundfont we cannot cut down
+  int font = FLUID_FAILED;
+  std::unique_ptr<NamedSubset> subset;  // what `font` was loaded from
+  Programs programs;                    // the programs it has
 
   ~Fluid() {
     if (player) delete_fluid_player(player);
@@ -114,13 +134,50 @@ std::unique_ptr<MusicSynth> MusicSynth::Load(const std::filesystem::path& soundf
     why = "FluidSynth cannot start";
     return nullptr;
   }
-  if (fluid_synth_sfload(fluid->synth, soundfont.c_str(), 1) == FLUID_FAILED) {
+  AddSubsetLoader(fluid->settings, fluid->synth);
+  fluid->soundfont = soundfont;
+  Programs first;
+  first.set(0);
+  fluid->whole = !SubsetSoundFont(soundfont, first);
+  if (!LoadFont(*fluid, first)) {
     why = "the soundfont " + soundfont.string() + " cannot be read";
     return nullptr;
   }
   UnloadInstruments(fluid->synth);
+  if (!fluid->whole) UnloadFont(*fluid);
   malloc_trim(0);
   return std::unique_ptr<MusicSynth>(new MusicSynth(std::move(fluid)));
+}
+
+// A piece loads the presets it can reach, unless those loaded already
+// include them, and lets go of them once it is over; a soundfont that cannot
+// be cut down is loaded whole, once.
+bool MusicSynth::LoadFont(Fluid& fluid, const Programs& programs) {
+  if (fluid.font != FLUID_FAILED && (fluid.whole || (programs & ~fluid.programs).none())) {
+    return true;
+  }
+  UnloadFont(fluid);
+  std::string name = fluid.soundfont.string();
+  if (!fluid.whole) {
+    auto subset = SubsetSoundFont(fluid.soundfont, programs);
+    if (!subset) return false;
+    fluid.subset = std::make_unique<NamedSubset>(std::move(*subset));
+    name = fluid.subset->Name();
+  }
+  fluid.font = fluid_synth_sfload(fluid.synth, name.c_str(), 1);
+  if (fluid.font == FLUID_FAILED) fluid.subset.reset();
+  fluid.programs = programs;
+  return fluid.font != FLUID_FAILED;
+}
+
+void MusicSynth::UnloadFont(Fluid& fluid) {
+  if (fluid.whole || fluid.font == FLUID_FAILED) return;
+  fluid_synth_all_sounds_off(fluid.synth, -1);
+  LetVoicesGo(fluid.synth);
+  UnloadInstruments(fluid.synth);
+  fluid_synth_sfunload(fluid.synth, fluid.font, 0);
+  fluid.font = FLUID_FAILED;
+  fluid.subset.reset();
 }
 
 MusicSynth::MusicSynth(std::unique_ptr<Fluid> fluid)
@@ -133,6 +190,7 @@ void MusicSynth::Play(Bytes piece) {
   if (!IsWholeMidiFile(piece)) return;
   std::lock_guard lock(mutex_);
   piece_ = std::move(piece);
+  if (!LoadFont(*fluid_, ProgramsOfPiece(piece_))) return;
   fluid_->player = new_fluid_player(fluid_->synth);
   if (fluid_->player == nullptr) return;
   if (fluid_player_add_mem(fluid_->player, piece_.data(), piece_.size()) != FLUID_OK ||
@@ -167,6 +225,7 @@ void MusicSynth::Release() {
   {
     std::lock_guard lock(mutex_);
     UnloadInstruments(fluid_->synth);
+    UnloadFont(*fluid_);
   }
   malloc_trim(0);
 }

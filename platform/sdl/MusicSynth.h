@@ -1,7 +1,8 @@
 // The game's music: Standard MIDI Files played by FluidSynth from one
-// soundfont loaded once and kept, rendered at half the output rate without
-// reverb or chorus (our short pieces do not need them, and they were most of
-// the cost), and doubled to the output rate as it is mixed under the effects.
+// soundfont, of which each piece loads only the presets it plays, rendered
+// at half the output rate without reverb or chorus (our short pieces do not
+// need them, and they were most of the cost), and doubled to the output rate
+// as it is mixed under the effects.
 #pragma once
 
 #include <atomic>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "platform/sdl/SoundFiles.h"
+#include "platform/sdl/SoundFontSubset.h"
 
 namespace quorvan {
 
@@ -42,6 +44,8 @@ class MusicSynth {
  private:
   struct Fluid;
   explicit MusicSynth(std::unique_ptr<Fluid> fluid);
+  static bool LoadFont(Fluid& fluid, const Programs& programs);
+  static void UnloadFont(Fluid& fluid);
   bool PieceOver();
 
   std::unique_ptr<Fluid> fluid_;
