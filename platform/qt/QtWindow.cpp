@@ -86,10 +86,12 @@ QtWindow::QtWindow(const WindowLayout& layout, WindowEvents& events, PictureCach
   // the platform window must exist for the frame to be known.
   create();
   // Printed text and lines are drawn at the screen's own pixels, so they
-  // stay sharp at any scale.
-  surface_ = QImage(client * devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
-  surface_.setDevicePixelRatio(devicePixelRatio());
-  surface_.fill(Qt::transparent);
+  // stay sharp at any scale. Most windows never draw: the surface is made
+  // when something is first drawn on it.
+  surfaceRatio_ = devicePixelRatio();
+  surfaceSize_ = client * surfaceRatio_;
+  metrics_ = QImage(1, 1, QImage::Format_ARGB32_Premultiplied);
+  metrics_.setDevicePixelRatio(surfaceRatio_);
 
   for (std::size_t i = 0; i < layout.controls.size(); ++i) {
     const int index = static_cast<int>(i);
@@ -222,13 +224,22 @@ void QtWindow::SetTimer(int control, int intervalMs, bool enabled) {
   if (enabled && intervalMs > 0 && events_) timer->start(intervalMs);
 }
 
+QImage& QtWindow::Surface() {
+  if (surface_.isNull()) {
+    surface_ = QImage(surfaceSize_, QImage::Format_ARGB32_Premultiplied);
+    surface_.setDevicePixelRatio(surfaceRatio_);
+    surface_.fill(Qt::transparent);
+  }
+  return surface_;
+}
+
 void QtWindow::ClearSurface() {
-  surface_.fill(Qt::transparent);
+  if (!surface_.isNull()) surface_.fill(Qt::transparent);
   update();
 }
 
 void QtWindow::PrintText(int x, int y, const QString& text) {
-  QPainter painter(&surface_);
+  QPainter painter(&Surface());
   painter.setFont(font_);
   painter.setPen(fore_);
   painter.drawText(QRect(ToPixels(x), ToPixels(y), surface_.width(), surface_.height()),
@@ -238,11 +249,11 @@ void QtWindow::PrintText(int x, int y, const QString& text) {
 
 int QtWindow::TextHeight(const QString& text) const {
   const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
-  return ToTwips(QFontMetrics(font_, &surface_).height() * lines);
+  return ToTwips(QFontMetrics(font_, &metrics_).height() * lines);
 }
 
 void QtWindow::DrawLine(int x1, int y1, int x2, int y2, Rgb colour) {
-  QPainter painter(&surface_);
+  QPainter painter(&Surface());
   painter.setPen(QPen(ToQColor(colour), 1));
   const QLine line(ToPixels(x1), ToPixels(y1), ToPixels(x2), ToPixels(y2));
   painter.drawLine(line);
@@ -299,19 +310,22 @@ bool QtWindow::HandleKey(QObject* watched, QEvent* event) {
 void QtWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), back_);
-  painter.drawImage(0, 0, surface_);
+  if (!surface_.isNull()) painter.drawImage(0, 0, surface_);
   for (const auto& control : controls_) PaintFigure(painter, control);
 }
 
 void QtWindow::resizeEvent(QResizeEvent* event) {
-  const qreal ratio = surface_.devicePixelRatio();
+  const qreal ratio = surfaceRatio_;
   const QSize size = event->size() * ratio;
-  if (size.width() > surface_.width() || size.height() > surface_.height()) {
-    QImage grown(size.expandedTo(surface_.size()), QImage::Format_ARGB32_Premultiplied);
-    grown.setDevicePixelRatio(ratio);
-    grown.fill(Qt::transparent);
-    QPainter(&grown).drawImage(0, 0, surface_);
-    surface_ = std::move(grown);
+  if (size.width() > surfaceSize_.width() || size.height() > surfaceSize_.height()) {
+    surfaceSize_ = size.expandedTo(surfaceSize_);
+    if (!surface_.isNull()) {
+      QImage grown(surfaceSize_, QImage::Format_ARGB32_Premultiplied);
+      grown.setDevicePixelRatio(ratio);
+      grown.fill(Qt::transparent);
+      QPainter(&grown).drawImage(0, 0, surface_);
+      surface_ = std::move(grown);
+    }
   }
   QWidget::resizeEvent(event);
   NoticeFrame();

@@ -42,7 +42,8 @@ class QtWindow : public QWidget {
   bool IsOptionSelected(int control) const;
   void SetTimer(int control, int intervalMs, bool enabled);
 
-  const QImage& Surface() const { return surface_; }
+  // Made on first use, at the size the window has had at its largest.
+  QImage& Surface();
   void ClearSurface();
   void PrintText(int x, int y, const QString& text);
   int TextHeight(const QString& text) const;
@@ -76,8 +77,11 @@ class QtWindow : public QWidget {
   QColor back_;
   QColor fore_;
   QFont font_;
-  QImage surface_;
-  QMargins frame_;  // what the window manager adds around the client area
+  QImage surface_;          // null until something is drawn
+  QSize surfaceSize_;       // in device pixels
+  qreal surfaceRatio_ = 1;  // device pixels to a window's pixel
+  QImage metrics_;          // measures text as the surface would
+  QMargins frame_;          // what the window manager adds around the client area
   QTimer frameWatch_;
   int frameLooks_ = 0;
   const QEvent* previewed_ = nullptr;  // a key already given to the game
