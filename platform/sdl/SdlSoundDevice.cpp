@@ -42,6 +42,15 @@ struct Request {
   std::filesystem::path file;
 };
 
+// SDL_mixer converts an effect in a buffer made for the largest step of the
+// conversion, up to twice the converted sound here, and keeps all of it.
+void FitToSound(Mix_Chunk* chunk) {
+  if (chunk->allocated == 0 || chunk->alen == 0) return;
+  if (auto* fitted = static_cast<Uint8*>(SDL_realloc(chunk->abuf, chunk->alen))) {
+    chunk->abuf = fitted;
+  }
+}
+
 extern "C" void RenderMusic(void* synth, Uint8* stream, int bytes) {
   static_cast<MusicSynth*>(synth)->Render(reinterpret_cast<std::int16_t*>(stream), bytes / 4);
 }
@@ -238,7 +247,10 @@ class SdlSoundDevice::Player {
     if (!IsWaveFile(data)) return nullptr;
     SDL_RWops* source = SDL_RWFromConstMem(data.data(), static_cast<int>(data.size()));
     Mix_Chunk* chunk = source ? Mix_LoadWAV_RW(source, SDL_TRUE) : nullptr;
-    if (chunk != nullptr) chunks_.emplace(key, chunk);
+    if (chunk != nullptr) {
+      FitToSound(chunk);
+      chunks_.emplace(key, chunk);
+    }
     return chunk;
   }
 
