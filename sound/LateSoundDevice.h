@@ -7,6 +7,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -28,12 +29,7 @@ class LateSoundDevice final : public SoundDevice {
   void PauseAll(bool paused) override;
 
  private:
-  struct Request {
-    enum class Kind { PlayPiece, StopPiece, PlayEffect, CutEffect, Pause, Resume };
-    Kind kind;
-    std::filesystem::path file;
-  };
-  void Pass(const Request& request);
+  using Request = std::function<void(SoundDevice&)>;
   void Ask(Request request);
 
   bool opened_ = false;

@@ -24,4 +24,16 @@ void MomentTracker::ConfirmWaitStarted() {
 
 void MomentTracker::StepShown() { ++now_.step; }
 
+std::vector<ScenarioInput> TakeInputsDueAt(std::deque<TimedInput>& inputs, Moment now) {
+  std::vector<ScenarioInput> due;
+  while (!inputs.empty()) {
+    const TimedInput& front = inputs.front();
+    const Moment at{.frame = front.when, .wait = front.wait, .step = front.step};
+    if (at > now) break;
+    if (at == now) due.push_back(front.input);
+    inputs.pop_front();
+  }
+  return due;
+}
+
 }  // namespace quorvan

@@ -9,8 +9,11 @@
 
 #include <compare>
 #include <cstdint>
+#include <deque>
+#include <vector>
 
 #include "game/Hooks.h"
+#include "platform/headless/Scenario.h"
 
 namespace quorvan {
 
@@ -38,5 +41,10 @@ class MomentTracker : public GameObserver {
   Moment now_;
   std::int64_t framesEnded_ = 0;
 };
+
+// Takes from the front of `inputs`, kept in order of moments, those due by
+// `now`, and gives back the ones due exactly then; an input whose moment
+// passed without being seen is dropped.
+std::vector<ScenarioInput> TakeInputsDueAt(std::deque<TimedInput>& inputs, Moment now);
 
 }  // namespace quorvan

@@ -132,15 +132,8 @@ void Simulator::Stop() {
 
 // An input for a wait or a drawing step comes at its first pump.
 void Simulator::DeliverMomentInputs() {
-  const Moment now = moments_.Now();
-  while (!momentInputs_.empty()) {
-    const auto& front = momentInputs_.front();
-    const Moment due{.frame = front.when, .wait = front.wait, .step = front.step};
-    if (due > now) break;
-    const ScenarioInput input = front.input;
-    momentInputs_.pop_front();
-    if (due == now) toolkit_.At(toolkit_.Now(), [this, input] { Deliver(input); });
-  }
+  for (const ScenarioInput& input : TakeInputsDueAt(momentInputs_, moments_.Now()))
+    toolkit_.At(toolkit_.Now(), [this, input] { Deliver(input); });
 }
 
 void Simulator::StepShown() {

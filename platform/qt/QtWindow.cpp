@@ -224,12 +224,15 @@ void QtWindow::SetTimer(int control, int intervalMs, bool enabled) {
   if (enabled && intervalMs > 0 && events_) timer->start(intervalMs);
 }
 
+QImage QtWindow::BlankSurface() const {
+  QImage blank(surfaceSize_, QImage::Format_ARGB32_Premultiplied);
+  blank.setDevicePixelRatio(surfaceRatio_);
+  blank.fill(Qt::transparent);
+  return blank;
+}
+
 QImage& QtWindow::Surface() {
-  if (surface_.isNull()) {
-    surface_ = QImage(surfaceSize_, QImage::Format_ARGB32_Premultiplied);
-    surface_.setDevicePixelRatio(surfaceRatio_);
-    surface_.fill(Qt::transparent);
-  }
+  if (surface_.isNull()) surface_ = BlankSurface();
   return surface_;
 }
 
@@ -315,14 +318,11 @@ void QtWindow::paintEvent(QPaintEvent*) {
 }
 
 void QtWindow::resizeEvent(QResizeEvent* event) {
-  const qreal ratio = surfaceRatio_;
-  const QSize size = event->size() * ratio;
+  const QSize size = event->size() * surfaceRatio_;
   if (size.width() > surfaceSize_.width() || size.height() > surfaceSize_.height()) {
     surfaceSize_ = size.expandedTo(surfaceSize_);
     if (!surface_.isNull()) {
-      QImage grown(surfaceSize_, QImage::Format_ARGB32_Premultiplied);
-      grown.setDevicePixelRatio(ratio);
-      grown.fill(Qt::transparent);
+      QImage grown = BlankSurface();
       QPainter(&grown).drawImage(0, 0, surface_);
       surface_ = std::move(grown);
     }

@@ -61,6 +61,7 @@ class QtWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  QImage BlankSurface() const;  // transparent, at the surface's size and ratio
   template <typename F>
   void Deliver(F handler);
   const QtControl* Find(int control) const;

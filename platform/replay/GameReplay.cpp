@@ -160,17 +160,9 @@ bool GameReplay::DeliverDue() {
     Deliver(input);
     delivered = true;
   }
-  const Moment moment = moments_.Now();
-  while (!momentInputs_.empty()) {
-    const auto& front = momentInputs_.front();
-    const Moment due{.frame = front.when, .wait = front.wait, .step = front.step};
-    if (due > moment) break;
-    const ScenarioInput input = front.input;
-    momentInputs_.pop_front();
-    if (due == moment) {
-      Deliver(input);
-      delivered = true;
-    }
+  for (const ScenarioInput& input : TakeInputsDueAt(momentInputs_, moments_.Now())) {
+    Deliver(input);
+    delivered = true;
   }
   return delivered;
 }
