@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/qt/QtControls.h"
+#include "platform/qt/X11Screen.h"
 #include "screens/Playfield.h"
 
 namespace quorvan {
@@ -19,6 +20,11 @@ constexpr double UsableShare = 0.9;
 bool Set(const char* variable) { return !qEnvironmentVariableIsEmpty(variable); }
 
 bool askedOnCommandLine = false;
+
+// --scale, or the user's own setting.
+bool ScaleSetBeforeStart() {
+  return askedOnCommandLine || Set("QT_SCALE_FACTOR") || Set("QT_SCREEN_SCALE_FACTORS");
+}
 
 }  // namespace
 
@@ -40,8 +46,29 @@ void AskForScale(int scale) {
   qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
 }
 
+int GuessScale() {
+  if (ScaleSetBeforeStart() || !Set("DISPLAY")) return 1;
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (!platform.isEmpty() && !platform.startsWith("xcb")) return 1;
+  const std::optional<ScreenArea> area = PrimaryWorkArea();
+  if (!area) return 1;
+  const int scale = ChooseScale(area->width, area->height);
+  if (scale > 1) qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+  return scale;
+}
+
+bool GuessHeld(int guess) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  // Qt counts the area in pixels of the scale it was asked for.
+  const bool held = screen && screen->devicePixelRatio() == guess &&
+                    ChooseScale(screen->availableGeometry().width() * guess,
+                                screen->availableGeometry().height() * guess) == guess;
+  if (!held) qunsetenv("QT_SCALE_FACTOR");
+  return held;
+}
+
 bool ScaleLeftToUs() {
-  if (askedOnCommandLine || Set("QT_SCALE_FACTOR") || Set("QT_SCREEN_SCALE_FACTORS")) return false;
+  if (ScaleSetBeforeStart()) return false;
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen && screen->devicePixelRatio() == 1.0;
 }

@@ -14,6 +14,17 @@ int ChooseScale(int availableWidth, int availableHeight);
 // outright; 0 leaves it to the user's own setting or to ChooseScale.
 void AskForScale(int scale);
 
+// Before the application exists, where the scale is left to us and the
+// display is an X server: the scale its primary work area calls for, asked of
+// Qt at once, so that the application need not be made twice. 1 when nothing
+// was asked.
+int GuessScale();
+
+// After the application exists: whether Qt's own account of the screen bears
+// out a guess above 1. When it does not, the guess is withdrawn and the
+// application must be made again.
+bool GuessHeld(int guess);
+
 // After the application exists: whether a scale should still be chosen
 // (neither --scale, the environment nor the desktop has set one).
 bool ScaleLeftToUs();

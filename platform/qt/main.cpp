@@ -75,11 +75,19 @@ struct FileCloser {
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // The application, at the scale the command line, the user or the screen
-// calls for. Qt takes its scale only when the application is made, and the
-// screen is known only after that: a scale of our own means a second start.
+// calls for. Qt takes its scale only when the application is made, and knows
+// the screen only after that: a scale of our own is guessed from the X server
+// first, and a guess Qt does not bear out means a second start.
 std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv, int scale) {
   quorvan::AskForScale(scale);
   quorvan::WatchDisplayOpening();
+  if (const int guess = quorvan::GuessScale(); guess > 1) {
+    auto app = std::make_unique<QApplication>(argc, argv);
+    if (quorvan::GuessHeld(guess)) {
+      quorvan::DisplayOpened();
+      return app;
+    }
+  }
   auto app = std::make_unique<QApplication>(argc, argv);
   if (quorvan::ScaleLeftToUs()) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
