@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <chrono>
 
+#include "platform/qt/KeyRepeat.h"
 #include "screens/Pictures.h"
 
 namespace quorvan {
@@ -23,8 +24,14 @@ void Raise(QWidget& window) {
 // closing the panel or the playfield must end the game from every wait.
 class InputHold : public QObject {
  public:
-  InputHold() { qApp->installEventFilter(this); }
-  ~InputHold() override { qApp->removeEventFilter(this); }
+  InputHold() {
+    qApp->installEventFilter(this);
+    HoldBackRepeats(true);
+  }
+  ~InputHold() override {
+    HoldBackRepeats(false);
+    qApp->removeEventFilter(this);
+  }
   InputHold(const InputHold&) = delete;
   InputHold& operator=(const InputHold&) = delete;
 

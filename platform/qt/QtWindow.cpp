@@ -268,6 +268,7 @@ bool QtWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) {
     Deliver([](WindowEvents& e) { e.OnGotFocus(); });
   } else if (event->type() == QEvent::WindowDeactivate) {
+    held_.Clear();
     Deliver([](WindowEvents& e) { e.OnLostFocus(); });
   }
   return QWidget::event(event);
@@ -282,6 +283,7 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
       return HandleKey(watched, event);
     case QEvent::FocusOut:
       previewed_ = nullptr;
+      held_.Clear();
       return false;
     default:
       return false;
@@ -302,12 +304,24 @@ bool QtWindow::HandleKey(QObject* watched, QEvent* event) {
   const int code = VirtualKeyCode(key->key(), key->modifiers() & Qt::KeypadModifier);
   const int shift = ShiftBits(key->modifiers());
   if (event->type() == QEvent::KeyPress) {
+    // Only a key the window itself takes repeats past Qt: a focused
+    // control would want its repeats too.
+    if (watched == this) held_.Pressed(*key, code);
     Deliver([code, shift](WindowEvents& e) { e.OnKeyDown(code, shift); });
   } else if (!key->isAutoRepeat()) {
+    held_.Released(*key);
     // Held keys repeat their key-downs only, as the game expects.
     Deliver([code, shift](WindowEvents& e) { e.OnKeyUp(code, shift); });
   }
   return watched == this;
+}
+
+bool QtWindow::nativeEvent(const QByteArray& type, void* message, qintptr* result) {
+  if (const std::optional<HeldKeys::Repeat> repeat = held_.RepeatOf(type, message)) {
+    Deliver([r = *repeat](WindowEvents& e) { e.OnKeyDown(r.code, r.shift); });
+    return true;
+  }
+  return QWidget::nativeEvent(type, message, result);
 }
 
 void QtWindow::paintEvent(QPaintEvent*) {

@@ -9,6 +9,7 @@
 #include <exception>
 #include <vector>
 
+#include "platform/qt/KeyRepeat.h"
 #include "platform/qt/QtControls.h"
 #include "screens/Toolkit.h"
 
@@ -57,6 +58,7 @@ class QtWindow : public QWidget {
   void moveEvent(QMoveEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool nativeEvent(const QByteArray& type, void* message, qintptr* result) override;
   void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -86,6 +88,7 @@ class QtWindow : public QWidget {
   QTimer frameWatch_;
   int frameLooks_ = 0;
   const QEvent* previewed_ = nullptr;  // a key already given to the game
+  HeldKeys held_;                      // keys pressed at the window itself
   std::vector<QtControl> controls_;
 };
 
