@@ -1,8 +1,8 @@
 // X repeats of a held key reach the game past Qt, and nothing else does.
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 #include <QKeyEvent>
-#include <xcb/xcb.h>
 
 #include "platform/qt/KeyRepeat.h"
 
@@ -34,8 +34,8 @@ TEST(HeldKeys, OnlyARepeatOfAKeyStillHeldGoesPastQt) {
     int shift;
   } cases[] = {
       {"a repeat", XEvent(XCB_KEY_PRESS, RightKeycode, 0), "xcb_generic_event_t", 39, 0},
-      {"sent by a client", XEvent(XCB_KEY_PRESS | 0x80, RightKeycode, 0), "xcb_generic_event_t",
-       39, 0},
+      {"sent by a client", XEvent(XCB_KEY_PRESS | 0x80, RightKeycode, 0), "xcb_generic_event_t", 39,
+       0},
       {"with Ctrl and Alt down",
        XEvent(XCB_KEY_PRESS, RightKeycode, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1),
        "xcb_generic_event_t", 39, 6},
