@@ -9,66 +9,44 @@
 namespace quorvan {
 namespace {
 
-constexpr unsigned RightKeycode = 114;
+constexpr unsigned Right = 114;  // X key code
 
-QKeyEvent Key(QEvent::Type type, unsigned keycode) {
-  return QKeyEvent(type, Qt::Key_Right, Qt::NoModifier, keycode, 0, 0);
-}
-
-xcb_key_press_event_t XEvent(std::uint8_t type, unsigned keycode, std::uint16_t state) {
+// What the game gets from an X event of TYPE for KEY with STATE: code*10 +
+// shift bits, or -1 where the event is left to Qt.
+int Got(const HeldKeys& held, std::uint8_t type, unsigned key, std::uint16_t state = 0,
+        const char* kind = "xcb_generic_event_t") {
   xcb_key_press_event_t event{};
   event.response_type = type;
-  event.detail = static_cast<xcb_keycode_t>(keycode);
+  event.detail = static_cast<xcb_keycode_t>(key);
   event.state = state;
-  return event;
+  const auto repeat = held.RepeatOf(kind, &event);
+  return repeat ? repeat->code * 10 + repeat->shift : -1;
 }
 
 TEST(HeldKeys, OnlyARepeatOfAKeyStillHeldGoesPastQt) {
   HeldKeys held;
-  held.Pressed(Key(QEvent::KeyPress, RightKeycode), 39);
-  struct Case {
-    const char* what;
-    xcb_key_press_event_t event;
-    const char* type;
-    int code;  // -1: left to Qt
-    int shift;
-  } cases[] = {
-      {"a repeat", XEvent(XCB_KEY_PRESS, RightKeycode, 0), "xcb_generic_event_t", 39, 0},
-      {"sent by a client", XEvent(XCB_KEY_PRESS | 0x80, RightKeycode, 0), "xcb_generic_event_t", 39,
-       0},
-      {"with Ctrl and Alt down",
-       XEvent(XCB_KEY_PRESS, RightKeycode, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1),
-       "xcb_generic_event_t", 39, 6},
-      {"with Shift down", XEvent(XCB_KEY_PRESS, RightKeycode, XCB_MOD_MASK_SHIFT),
-       "xcb_generic_event_t", 39, 1},
-      {"another key", XEvent(XCB_KEY_PRESS, RightKeycode + 1, 0), "xcb_generic_event_t", -1, 0},
-      {"its release", XEvent(XCB_KEY_RELEASE, RightKeycode, 0), "xcb_generic_event_t", -1, 0},
-      {"another kind of event", XEvent(XCB_KEY_PRESS, RightKeycode, 0), "windows_generic_MSG", -1,
-       0},
+  const auto press = [&held](int code) {
+    held.Pressed(QKeyEvent(QEvent::KeyPress, Qt::Key_Right, {}, Right, 0, 0), code);
   };
-  for (const Case& c : cases) {
-    const auto repeat = held.RepeatOf(c.type, &c.event);
-    EXPECT_EQ(repeat ? repeat->code : -1, c.code) << c.what;
-    EXPECT_EQ(repeat ? repeat->shift : 0, c.shift) << c.what;
-  }
-}
-
-TEST(HeldKeys, ReleasedClearedOrHeldBackTheRepeatIsQts) {
-  const xcb_key_press_event_t repeat = XEvent(XCB_KEY_PRESS, RightKeycode, 0);
-  HeldKeys held;
-  held.Pressed(Key(QEvent::KeyPress, RightKeycode), 39);
-  held.Released(Key(QEvent::KeyRelease, RightKeycode));
-  EXPECT_FALSE(held.RepeatOf("xcb_generic_event_t", &repeat)) << "released";
-  held.Pressed(Key(QEvent::KeyPress, RightKeycode), 39);
-  held.Clear();
-  EXPECT_FALSE(held.RepeatOf("xcb_generic_event_t", &repeat)) << "focus lost";
-  held.Pressed(Key(QEvent::KeyPress, RightKeycode), 0);
-  EXPECT_FALSE(held.RepeatOf("xcb_generic_event_t", &repeat)) << "a key the game has no name for";
-  held.Pressed(Key(QEvent::KeyPress, RightKeycode), 39);
+  press(39);
+  EXPECT_EQ(Got(held, XCB_KEY_PRESS, Right), 390);
+  EXPECT_EQ(Got(held, XCB_KEY_PRESS | 0x80, Right), 390) << "sent by a client";
+  EXPECT_EQ(Got(held, XCB_KEY_PRESS, Right, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1), 396);
+  EXPECT_EQ(Got(held, XCB_KEY_PRESS, Right, XCB_MOD_MASK_SHIFT), 391);
+  EXPECT_EQ(Got(held, XCB_KEY_PRESS, Right + 1), -1) << "another key";
+  EXPECT_EQ(Got(held, XCB_KEY_RELEASE, Right), -1);
+  EXPECT_EQ(Got(held, XCB_KEY_PRESS, Right, 0, "windows_generic_MSG"), -1);
   HoldBackRepeats(true);
-  EXPECT_FALSE(held.RepeatOf("xcb_generic_event_t", &repeat)) << "an entry is open";
+  EXPECT_EQ(Got(held, XCB_KEY_PRESS, Right), -1) << "an entry is open";
   HoldBackRepeats(false);
-  EXPECT_TRUE(held.RepeatOf("xcb_generic_event_t", &repeat)) << "the entry closed";
+  EXPECT_EQ(Got(held, XCB_KEY_PRESS, Right), 390) << "the entry closed";
+  held.Released(QKeyEvent(QEvent::KeyRelease, Qt::Key_Right, {}, Right, 0, 0));
+  EXPECT_EQ(Got(held, XCB_KEY_PRESS, Right), -1) << "released";
+  press(39);
+  held.Clear();
+  EXPECT_EQ(Got(held, XCB_KEY_PRESS, Right), -1) << "focus lost";
+  press(0);
+  EXPECT_EQ(Got(held, XCB_KEY_PRESS, Right), -1) << "a key the game has no name for";
 }
 
 }  // namespace
