@@ -81,14 +81,13 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv, int scale) {
   quorvan::AskForScale(scale);
   quorvan::WatchDisplayOpening();
-  if (const int guess = quorvan::GuessScale(); guess > 1) {
-    auto app = std::make_unique<QApplication>(argc, argv);
-    if (quorvan::GuessHeld(guess)) {
-      quorvan::DisplayOpened();
-      return app;
-    }
-  }
+  const int guess = quorvan::GuessScale();
   auto app = std::make_unique<QApplication>(argc, argv);
+  if (guess > 1 && !quorvan::GuessHeld(guess)) {
+    app.reset();
+    app = std::make_unique<QApplication>(argc, argv);
+  }
+  // A guess that held set the scale; what is left is the old way.
   if (quorvan::ScaleLeftToUs()) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     if (const int chosen = quorvan::ChooseScale(area.width(), area.height()); chosen > 1) {
