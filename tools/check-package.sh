@@ -14,6 +14,8 @@
 # Writes OUTPUT-DIR/demo.png, OUTPUT-DIR/setup.png and OUTPUT-DIR/game.err.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Titles and texts are matched as UTF-8, whatever the login set.
+export LC_ALL=C.UTF-8
 if [ "$(id -u)" -ne 0 ]; then
   echo "check-package: run it as root: it builds a Debian root with debootstrap and runs the game in it" >&2
   exit 1

@@ -9,6 +9,8 @@
 #   tools/screenshots.sh [BUILD_DIR]      (default build/release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Titles and texts are matched as UTF-8, whatever the login set.
+export LC_ALL=C.UTF-8
 game=$(realpath "${1:-build/release}")/quorvan
 out=$(realpath docs)/screenshots
 mkdir -p "$out"

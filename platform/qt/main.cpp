@@ -14,6 +14,7 @@
 
 #include "game/GameCycle.h"
 #include "platform/headless/Scenario.h"
+#include "platform/qt/CharacterLocale.h"
 #include "platform/qt/CommandLine.h"
 #include "platform/qt/DisplayOpen.h"
 #include "platform/qt/DisplayScale.h"
@@ -149,6 +150,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   quorvan::ChooseRuntimeFolder();
+  quorvan::UseUtf8Characters();
   quorvan::PreferX11UnderWayland();
   const auto app = OpenApplication(argc, argv, line.scale);
   quorvan::AskForPressOnlyRepeats();

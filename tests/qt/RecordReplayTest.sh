@@ -4,15 +4,16 @@
 # status panel. The recording must replay frame by frame, in the simulator
 # and with --replay in the real windows, whatever keys are pressed meanwhile.
 # Usage: RecordReplayTest.sh GAME SIM SEND-WINDOW-CLOSE COMPARE-FRAMES
-# Exits 77 (skipped) when xvfb-run or xdotool is missing.
+# Exits 77 (skipped) when xvfb-run, xdotool or python3 is missing.
 set -u
 game=$1 sim=$2 close=$3 compare=$4
+# Titles, recordings and traces are read as UTF-8, whatever the login set.
+export LC_ALL=C.UTF-8
 
 if [ "${QUORVAN_INSIDE_XVFB:-}" != 1 ]; then
-  if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null; then
-    echo "skipped: xvfb-run or xdotool is missing"
-    exit 77
-  fi
+  for tool in xvfb-run xdotool python3; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
+  done
   QUORVAN_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" sh "$0" "$@"
 fi
 

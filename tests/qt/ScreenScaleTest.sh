@@ -5,6 +5,8 @@
 # Exits 77 (skipped) when xvfb-run, xdotool or xprop is missing.
 set -u
 game=$1
+# Titles are matched as UTF-8, whatever the login set.
+export LC_ALL=C.UTF-8
 
 for tool in xvfb-run xdotool xprop; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
