@@ -7,7 +7,7 @@
 #include "fuzz/Invariants.h"
 #include "fuzz/RandomPlay.h"
 #include "game/GameState.h"
-#include "platform/headless/Scenario.h"
+#include "platform/record/Scenario.h"
 #include "platform/headless/Simulator.h"
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"

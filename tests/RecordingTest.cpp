@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "platform/headless/Scenario.h"
+#include "platform/record/Scenario.h"
 #include "platform/headless/Simulator.h"
 #include "platform/replay/GameRecorder.h"
 #include "sound/FileLookup.h"

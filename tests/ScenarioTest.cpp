@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "platform/headless/Scenario.h"
+#include "platform/record/Scenario.h"
 
 namespace quorvan {
 namespace {

@@ -8,7 +8,7 @@
 #include "game/GameState.h"
 #include "game/Hooks.h"
 #include "game/Random.h"
-#include "platform/headless/Scenario.h"
+#include "platform/record/Scenario.h"
 #include "platform/headless/Simulator.h"
 #include "screens/Window.h"
 #include "sound/FileLookup.h"

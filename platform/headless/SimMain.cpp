@@ -5,7 +5,7 @@
 #include <iostream>
 #include <vector>
 
-#include "platform/headless/Scenario.h"
+#include "platform/record/Scenario.h"
 #include "platform/headless/Simulator.h"
 #include "sound/FileLookup.h"
 

@@ -7,7 +7,7 @@
 #include "game/GameCycle.h"
 #include "game/GameState.h"
 #include "game/Random.h"
-#include "platform/headless/FrameState.h"
+#include "platform/record/FrameState.h"
 #include "screens/Window.h"
 #include "sound/Music.h"
 

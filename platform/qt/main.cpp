@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "game/GameCycle.h"
-#include "platform/headless/Scenario.h"
+#include "platform/record/Scenario.h"
 #include "platform/qt/CommandLine.h"
 #include "platform/qt/DisplayOpen.h"
 #include "platform/qt/DisplayScale.h"

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "game/Hooks.h"
-#include "platform/headless/GameMoments.h"
+#include "platform/record/GameMoments.h"
 #include "platform/replay/ToolkitRelay.h"
 
 namespace quorvan {

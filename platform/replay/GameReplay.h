@@ -12,8 +12,8 @@
 #include <string>
 
 #include "game/Hooks.h"
-#include "platform/headless/GameMoments.h"
-#include "platform/headless/Scenario.h"
+#include "platform/record/GameMoments.h"
+#include "platform/record/Scenario.h"
 #include "platform/replay/ToolkitRelay.h"
 
 namespace quorvan {

@@ -1,4 +1,4 @@
-#include "platform/headless/FrameState.h"
+#include "platform/record/FrameState.h"
 
 #include <array>
 #include <utility>

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "game/Hooks.h"
-#include "platform/headless/Scenario.h"
+#include "platform/record/Scenario.h"
 
 namespace quorvan {
 
