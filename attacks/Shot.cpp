@@ -3,7 +3,7 @@
 #include "attacks/ShotHits.h"
 #include "attacks/Sweeps.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
+#include "screens/GridPlacement.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
 

@@ -4,7 +4,7 @@
 #include "character/WingItem.h"
 #include "character/Wings.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
+#include "screens/GridPlacement.h"
 #include "screens/Palette.h"
 #include "screens/Playfield.h"
 #include "sound/Effects.h"

@@ -1,7 +1,7 @@
 #include "character/Character.h"
 
 #include "game/GameState.h"
-#include "game/Grid.h"
+#include "screens/GridPlacement.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
 

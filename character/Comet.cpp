@@ -5,7 +5,7 @@
 #include "character/Enemies.h"
 #include "character/WingItem.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
+#include "screens/GridPlacement.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
 

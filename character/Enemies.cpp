@@ -6,8 +6,8 @@
 
 #include "character/Character.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
 #include "game/Random.h"
+#include "screens/GridPlacement.h"
 #include "screens/Playfield.h"
 #include "sound/Effects.h"
 

@@ -2,7 +2,7 @@
 
 #include "character/Wings.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
+#include "screens/GridPlacement.h"
 #include "screens/Playfield.h"
 #include "sound/Music.h"
 

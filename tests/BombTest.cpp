@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "character/Bomb.h"
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
+#include "game/GameObserver.h"
 #include "game/GameState.h"
-#include "game/Hooks.h"
 #include "game/Random.h"
 #include "screens/Palette.h"
 #include "screens/PictureBanks.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
 #include "game/GameState.h"
 #include "tests/TestWorld.h"
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <sstream>
 
-#include "platform/record/Scenario.h"
 #include "platform/headless/Simulator.h"
+#include "platform/record/Scenario.h"
 #include "platform/replay/GameRecorder.h"
 #include "sound/FileLookup.h"
 #include "tests/TestWorld.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "attacks/Shot.h"
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
 #include "game/GameState.h"
 #include "game/Random.h"
 #include "screens/Playfield.h"

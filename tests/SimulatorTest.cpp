@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
 #include "game/GameState.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"

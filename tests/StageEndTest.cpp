@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "cycle/StageEnd.h"
 #include "game/GameState.h"
-#include "game/StageEnd.h"
 #include "screens/MessageWindow.h"
 #include "screens/Playfield.h"
 #include "tests/TestWorld.h"

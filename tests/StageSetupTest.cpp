@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "cycle/StageSetup.h"
 #include "game/GameState.h"
 #include "game/Random.h"
-#include "game/StageSetup.h"
 #include "screens/Pictures.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"

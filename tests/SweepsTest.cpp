@@ -6,9 +6,9 @@
 
 #include "attacks/Shot.h"
 #include "attacks/Sweeps.h"
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
+#include "game/GameObserver.h"
 #include "game/GameState.h"
-#include "game/Hooks.h"
 #include "game/Random.h"
 #include "screens/Palette.h"
 #include "screens/PictureBanks.h"

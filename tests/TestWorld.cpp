@@ -5,11 +5,13 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "cycle/GameCycle.h"
+#include "game/GameObserver.h"
 #include "game/GameState.h"
-#include "game/Hooks.h"
+#include "game/InputRules.h"
 #include "game/Random.h"
-#include "platform/record/Scenario.h"
 #include "platform/headless/Simulator.h"
+#include "platform/record/Scenario.h"
 #include "screens/Window.h"
 #include "sound/FileLookup.h"
 
@@ -24,6 +26,7 @@ HeadlessWorld::HeadlessWorld()
   InstallToolkit(&toolkit);
   InstallSoundListener(&sound_);
   InstallObserver(this);
+  InstallGameInputRules();
   SetAssetFolder(QUORVAN_SOURCE_ASSETS);
 }
 
@@ -40,6 +43,7 @@ HeadlessWorld::~HeadlessWorld() {
   InstallToolkit(nullptr);
   InstallSoundListener(nullptr);
   InstallObserver(nullptr);
+  InstallInputRules(nullptr);
 }
 
 std::vector<Json> SimRun::Of(const std::string& ev) const {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "game/Hooks.h"
+#include "game/GameObserver.h"
 #include "platform/headless/HeadlessToolkit.h"
 #include "platform/headless/RecordingSound.h"
 #include "tests/Json.h"

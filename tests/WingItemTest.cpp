@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "character/WingItem.h"
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
+#include "cycle/Spawns.h"
+#include "game/GameObserver.h"
 #include "game/GameState.h"
-#include "game/Hooks.h"
 #include "game/Random.h"
-#include "game/Spawns.h"
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "character/Wings.h"
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
 #include "game/GameState.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
 #include "game/GameState.h"
 #include "game/Random.h"
 #include "platform/record/FrameState.h"

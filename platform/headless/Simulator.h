@@ -8,10 +8,10 @@
 #include <optional>
 #include <string>
 
-#include "game/Hooks.h"
-#include "platform/record/GameMoments.h"
+#include "game/GameObserver.h"
 #include "platform/headless/HeadlessToolkit.h"
 #include "platform/headless/RecordingSound.h"
+#include "platform/record/GameMoments.h"
 #include "platform/record/Scenario.h"
 #include "platform/record/TraceWriter.h"
 

@@ -12,8 +12,7 @@
 #include <memory>
 #include <optional>
 
-#include "game/GameCycle.h"
-#include "platform/record/Scenario.h"
+#include "cycle/GameCycle.h"
 #include "platform/qt/CommandLine.h"
 #include "platform/qt/DisplayOpen.h"
 #include "platform/qt/DisplayScale.h"
@@ -23,6 +22,7 @@
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtToolkit.h"
 #include "platform/qt/RuntimeFolder.h"
+#include "platform/record/Scenario.h"
 #include "platform/replay/GameRecorder.h"
 #include "platform/replay/GameReplay.h"
 #include "platform/sdl/SoundModule.h"

@@ -12,7 +12,7 @@
 #include <deque>
 #include <vector>
 
-#include "game/Hooks.h"
+#include "game/GameObserver.h"
 #include "platform/record/Scenario.h"
 
 namespace quorvan {

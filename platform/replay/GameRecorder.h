@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "game/Hooks.h"
+#include "game/GameObserver.h"
 #include "platform/record/GameMoments.h"
 #include "platform/replay/ToolkitRelay.h"
 

@@ -1,8 +1,8 @@
-#include "game/Spawns.h"
+#include "cycle/Spawns.h"
 
 #include "game/GameState.h"
-#include "game/Grid.h"
 #include "game/Random.h"
+#include "screens/GridPlacement.h"
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
 

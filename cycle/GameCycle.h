@@ -11,6 +11,10 @@ void SetupGame();
 void StartGame();
 void RunStage();
 
+// Lets the playfield's handlers start the rules of the player's input: the
+// pause, the steered shot and the hidden entries. StartUp does it first.
+void InstallGameInputRules();
+
 // Fills the working picture banks with the edition's pictures (1 or 2).
 void FillWorkingBanks(int edition);
 

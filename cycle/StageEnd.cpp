@@ -1,10 +1,10 @@
-#include "game/StageEnd.h"
+#include "cycle/StageEnd.h"
 
+#include "game/GameObserver.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
-#include "game/Hooks.h"
 #include "game/Random.h"
 #include "game/Text.h"
+#include "screens/GridPlacement.h"
 #include "screens/MessageWindow.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"

@@ -1,18 +1,20 @@
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
 
 #include "attacks/Shot.h"
 #include "character/Bomb.h"
 #include "character/Character.h"
 #include "character/Comet.h"
 #include "character/Enemies.h"
+#include "character/HiddenEntries.h"
 #include "character/WingItem.h"
+#include "cycle/Pause.h"
+#include "cycle/Spawns.h"
+#include "cycle/StageEnd.h"
+#include "cycle/StageSetup.h"
+#include "game/GameObserver.h"
 #include "game/GameState.h"
-#include "game/Hooks.h"
-#include "game/Pause.h"
+#include "game/InputRules.h"
 #include "game/Random.h"
-#include "game/Spawns.h"
-#include "game/StageEnd.h"
-#include "game/StageSetup.h"
 #include "screens/Demo.h"
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
@@ -25,7 +27,26 @@ namespace {
 
 constexpr double EnergyDrainPerFrame = 0.02;
 
+class GameInputRules final : public InputRules {
+  // Only a running stage pauses: not a message window, nor the setup.
+  void PauseOrResume() override {
+    if (!G.StageRunning) return;
+    if (G.Paused) {
+      ResumeGame();
+    } else {
+      PauseGame();
+    }
+  }
+  void SteerShotAt(int enemy) override { quorvan::SteerShotAt(enemy); }
+  void AskWingNumber() override { quorvan::AskWingNumber(); }
+  void AskEnemyCount() override { quorvan::AskEnemyCount(); }
+};
+
+GameInputRules gameInputRules;
+
 }  // namespace
+
+void InstallGameInputRules() { InstallInputRules(&gameInputRules); }
 
 void FillWorkingBanks(int edition) {
   auto& objects = EditionBanks();
@@ -81,6 +102,7 @@ void StageEndTest() {
 }
 
 void StartUp() {
+  InstallGameInputRules();
   SeedRandom(Tk().ClockSeed());
   OpeningDemo().Show();
   while (OpeningDemo().Visible()) Tk().PumpEvents();

@@ -1,4 +1,4 @@
-#include "game/StageSetup.h"
+#include "cycle/StageSetup.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,9 +6,9 @@
 
 #include "character/Wings.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
 #include "game/Random.h"
 #include "game/Text.h"
+#include "screens/GridPlacement.h"
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
