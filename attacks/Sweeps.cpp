@@ -86,9 +86,7 @@ void CollectEnemies() {
     G.EnemyX[i] = G.PlayerX;
     PlaceOnGrid(G.EnemyX[i], G.EnemyY[i], field.Enemies[i]);
   }
-  G.WingNo = Int(2 * Rnd()) == 0 ? Wing::Double : Wing::Speed;
-  ShowWingPicture();
-  ShowWingName();
+  WearWing(Int(2 * Rnd()) == 0 ? Wing::Double : Wing::Speed);
 }
 
 }  // namespace quorvan

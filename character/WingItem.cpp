@@ -1,5 +1,6 @@
 #include "character/WingItem.h"
 
+#include "character/Character.h"
 #include "character/Wings.h"
 #include "game/GameState.h"
 #include "screens/GridPlacement.h"
@@ -10,8 +11,6 @@ namespace quorvan {
 namespace {
 
 constexpr int DriftCycle = 3;  // the item rests one frame in three
-constexpr int LastItemColumn = 39;
-constexpr int FlightEndRow = 22;  // the flight ends on the row above the character
 constexpr int FlightStepMs = 200;
 constexpr int ItemPoints = 500;  // whatever hit it
 constexpr int EnergyItem = 10;
@@ -30,7 +29,7 @@ void TakeEnergyItem() {
 // Only a show: the Wing is given wherever the item ends up.
 void FlyDownToCharacter() {
   auto& item = Playfield().WingItem;
-  for (int row = G.WingItemY; row <= FlightEndRow; ++row) {
+  for (int row = G.WingItemY; row <= RowAboveCharacter; ++row) {
     if (G.WingItemX < G.PlayerX) ++G.WingItemX;
     if (G.WingItemX > G.PlayerX) --G.WingItemX;
     WaitMs(FlightStepMs);
@@ -47,14 +46,9 @@ void TakeWing() {
   FlyDownToCharacter();
   G.WingItemActive = false;
   if (G.ItemsTaken == ItemsForStrongestWing) G.WingItemKind = WingNumber(Wing::Super);
-  auto& field = Playfield();
-  field.WingItem.Hide();
-  G.WingNo = WingNumbered(G.WingItemKind);
-  ShowWingPicture();
-  field.Shot.Hide();
-  field.DoubleShotRight.Hide();
-  G.ShotActive = false;
-  ShowWingName();
+  Playfield().WingItem.Hide();
+  WearWing(WingNumbered(G.WingItemKind));
+  EndShot();
 }
 
 }  // namespace
@@ -64,7 +58,7 @@ void MoveWingItem() {
   if (G.WingItemTicks == 0) return;
   ++G.WingItemX;
   auto& item = Playfield().WingItem;
-  if (G.WingItemX > LastItemColumn) {
+  if (G.WingItemX > LastColumn) {
     G.WingItemActive = false;
     item.Hide();
     return;

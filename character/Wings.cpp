@@ -48,6 +48,12 @@ void ShowWingPicture() {
       WorkingBanks().CharacterPictures[static_cast<std::size_t>(WingNumber(G.WingNo))]);
 }
 
+void WearWing(Wing wing) {
+  G.WingNo = wing;
+  ShowWingPicture();
+  ShowWingName();
+}
+
 void ShowWingName() {
   const std::string_view name = WingName(WingNumber(G.WingNo), G.Edition);
   if (name.empty()) {

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "game/GameState.h"
+
 namespace quorvan {
 
 // The name of Wing `wingNo` in `edition`; empty for Wing 0 and for values
@@ -15,5 +17,8 @@ void ShowWingPicture();
 
 // Writes the Wing's name into the status panel's WingLabel.
 void ShowWingName();
+
+// The character puts on `wing`: its picture and the panel's name follow.
+void WearWing(Wing wing);
 
 }  // namespace quorvan

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <limits>
 
-#include "character/Character.h"
 #include "game/GameState.h"
 #include "game/Grid.h"
 #include "game/Random.h"
@@ -16,7 +15,6 @@
 namespace quorvan::fuzz {
 namespace {
 
-constexpr int LastLeftColumn = LastColumn;  // things two columns wide
 constexpr int LastEnemyRow = 20;
 constexpr float FullEnergy = 100;
 
@@ -70,10 +68,10 @@ void InvariantChecks::FrameEnded() {
 }
 
 void InvariantChecks::CheckRanges() const {
-  if (G.PlayerX < 0 || G.PlayerX > LastLeftColumn)
+  if (G.PlayerX < 0 || G.PlayerX > LastPairColumn)
     Fail("PlayerXOnTheField", "PlayerX " + Text(G.PlayerX));
   for (std::size_t i = 0; i < EnemyCount; ++i) {
-    if (G.EnemyX[i] < 0 || G.EnemyX[i] > LastLeftColumn || G.EnemyY[i] < 0 ||
+    if (G.EnemyX[i] < 0 || G.EnemyX[i] > LastPairColumn || G.EnemyY[i] < 0 ||
         G.EnemyY[i] > LastEnemyRow)
       Fail("EnemiesOnTheField",
            "enemy " + Text(i) + " on (" + Text(G.EnemyX[i]) + ", " + Text(G.EnemyY[i]) + ")");
@@ -145,7 +143,7 @@ void InvariantChecks::CheckShot() const {
   // A shot is drawn by its Wing's flight: one just fired, one whose Wing
   // changed this frame, and one still on its launch row (the collect hands
   // it to the new Wing unflown) are drawn from the next frame.
-  if (!lastShotActive_ || lastWing_ != WingNumber(G.WingNo) || G.ShotY == ShotStartRow) return;
+  if (!lastShotActive_ || lastWing_ != WingNumber(G.WingNo) || G.ShotY == RowAboveCharacter) return;
   const std::size_t edition = EditionIndex();
   if (auto wrong = OnCell(shot, G.ShotX, G.ShotY, &pictures::Shot[edition]); !wrong.empty())
     Fail("ShotSpriteShowsTheShot", "Image3" + wrong);
