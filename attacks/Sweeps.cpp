@@ -4,6 +4,7 @@
 #include "character/WingItem.h"
 #include "character/Wings.h"
 #include "game/GameState.h"
+#include "game/Pieces.h"
 #include "game/Random.h"
 #include "screens/GridPlacement.h"
 #include "screens/Palette.h"
@@ -60,7 +61,7 @@ void FullCurtainPass(bool randomColours) {
 }  // namespace
 
 void SweepHalf() {
-  PlayMusic("Quor9.mid");
+  PlayMusic(pieces::SweepHalf);
   const bool left = OnLeftHalf(G.PlayerX);
   HalfCurtainPass(left, HalfBrightStep, Palette16[HalfCurtainColour]);
   HalfCurtainPass(left, HalfDarkStep, Palette16[DarkColour]);
@@ -72,7 +73,7 @@ void SweepHalf() {
 }
 
 void SweepAll() {
-  PlayMusic("Quor8.mid");
+  PlayMusic(pieces::SweepAll);
   FullCurtainPass(true);
   FullCurtainPass(false);
   for (int i = 0; i < EnemyCount; ++i) SweepKill(i);

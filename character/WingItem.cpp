@@ -3,6 +3,7 @@
 #include "character/Character.h"
 #include "character/Wings.h"
 #include "game/GameState.h"
+#include "game/Pieces.h"
 #include "screens/GridPlacement.h"
 #include "screens/Playfield.h"
 #include "sound/Music.h"
@@ -13,13 +14,12 @@ namespace {
 constexpr int DriftCycle = 3;  // the item rests one frame in three
 constexpr int FlightStepMs = 200;
 constexpr int ItemPoints = 500;  // whatever hit it
-constexpr int EnergyItem = 10;
 constexpr int ItemsForStrongestWing = 5;
 constexpr double EnergyRefill = 1.5;
 constexpr double FullEnergy = 100;
 
 void TakeEnergyItem() {
-  PlayMusic("Quor4.mid");
+  PlayMusic(pieces::EnergyTaken);
   Playfield().WingItem.Hide();
   G.WingItemActive = false;
   const double energy = G.Energy * EnergyRefill;
@@ -41,13 +41,13 @@ void FlyDownToCharacter() {
 }
 
 void TakeWing() {
-  PlayMusic("Quor1.mid");
+  PlayMusic(pieces::WingTaken);
   ++G.ItemsTaken;
   FlyDownToCharacter();
   G.WingItemActive = false;
-  if (G.ItemsTaken == ItemsForStrongestWing) G.WingItemKind = WingNumber(Wing::Super);
+  if (G.ItemsTaken == ItemsForStrongestWing) G.WingItemKind = ItemKind::Carrying(Wing::Super);
   Playfield().WingItem.Hide();
-  WearWing(WingNumbered(G.WingItemKind));
+  WearWing(G.WingItemKind.wing);
   EndShot();
 }
 
@@ -68,7 +68,7 @@ void MoveWingItem() {
 }
 
 void TakeWingItem() {
-  if (G.WingItemKind == EnergyItem) {
+  if (G.WingItemKind.energy) {
     TakeEnergyItem();
   } else {
     TakeWing();

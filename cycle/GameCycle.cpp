@@ -14,6 +14,7 @@
 #include "game/GameObserver.h"
 #include "game/GameState.h"
 #include "game/InputRules.h"
+#include "game/Pieces.h"
 #include "game/Random.h"
 #include "screens/Demo.h"
 #include "screens/PictureBanks.h"
@@ -48,15 +49,16 @@ GameInputRules gameInputRules;
 
 void InstallGameInputRules() { InstallInputRules(&gameInputRules); }
 
-void FillWorkingBanks(int edition) {
+void FillWorkingBanks(Edition edition) {
+  const bool standard = edition == Edition::Standard;
   auto& objects = EditionBanks();
-  auto& characters = edition == 1 ? objects.Edition1Characters : objects.Edition2Characters;
-  auto& items = edition == 1 ? objects.Edition1Items : objects.Edition2Items;
+  auto& characters = standard ? objects.Edition1Characters : objects.Edition2Characters;
+  auto& items = standard ? objects.Edition1Items : objects.Edition2Items;
   for (std::size_t i = 0; i < WingCount; ++i) {
     WorkingBanks().CharacterPictures[i].CopyPictureFrom(characters[i]);
     WorkingBanks().ItemPictures[i].CopyPictureFrom(items[i]);
   }
-  const auto& shot = objects.EditionShots[edition == 1 ? 0 : 1];
+  const auto& shot = objects.EditionShots[standard ? 0 : 1];
   Playfield().Shot.CopyPictureFrom(shot);
   Playfield().DoubleShotRight.CopyPictureFrom(shot);
 }
@@ -119,12 +121,12 @@ void StartUp() {
 void SetupGame() {
   G.WaitingForButton = true;
   EditionSetup().Show();
-  PlayMusic("Quor6.mid");
+  PlayMusic(pieces::Setup);
   while (G.WaitingForButton) Tk().PumpEvents();
 
   WorkingBanks().Load();
   EditionBanks().Load();
-  G.Edition = EditionSetup().FirstEdition.Value() ? 1 : 2;
+  G.Edition = EditionSetup().FirstEdition.Value() ? Edition::Standard : Edition::Vistrel;
   FillWorkingBanks(G.Edition);
   EditionSetup().Unload();
   StopMusic();

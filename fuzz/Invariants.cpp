@@ -6,6 +6,7 @@
 
 #include "game/GameState.h"
 #include "game/Grid.h"
+#include "game/Pieces.h"
 #include "game/Random.h"
 #include "game/Text.h"
 #include "screens/Pictures.h"
@@ -39,7 +40,7 @@ std::string OnCell(const Sprite& sprite, int x, int y, const Picture* picture) {
   return wrong;
 }
 
-std::size_t EditionIndex() { return G.Edition == 2 ? 1 : 0; }
+std::size_t EditionIndex() { return G.Edition == Edition::Vistrel ? 1 : 0; }
 
 }  // namespace
 
@@ -53,7 +54,7 @@ void InvariantChecks::StageStarted() {
 }
 
 void InvariantChecks::SoundPlayed(const std::string& sound) {
-  if (sound == "Bang2.Wav" || Contains(sound, "Quor4.mid")) energyChangedUnshown_ = true;
+  if (sound == "Bang2.Wav" || Contains(sound, pieces::EnergyTaken)) energyChangedUnshown_ = true;
   if (sound == "Ching.Wav") reflectedSinceRefresh_ = true;
 }
 
@@ -114,8 +115,8 @@ void InvariantChecks::CheckSprites() const {
   const Spawned spawned[] = {
       {"WingItemSpriteShowsTheItem", "Image4", G.WingItemActive, G.WingItemX, G.WingItemY,
        field.WingItem,
-       G.WingItemKind >= 1 && G.WingItemKind <= 10
-           ? &pictures::Item[edition][static_cast<std::size_t>(G.WingItemKind)]
+       G.WingItemKind.Number() >= 1 && G.WingItemKind.Number() <= ItemKind::EnergyNumber
+           ? &pictures::Item[edition][static_cast<std::size_t>(G.WingItemKind.Number())]
            : nullptr},
       {"BombSpriteShowsTheBomb", "Image5", G.BombActive, G.BombX, G.BombY, field.Bomb,
        &pictures::Bomb},

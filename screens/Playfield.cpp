@@ -89,7 +89,7 @@ std::vector<ControlLayout> Controls() {
   return c;
 }
 
-const WindowLayout Form1Layout{
+const WindowLayout PlayfieldLayout{
     .name = "Form1",
     .caption = "Quorvan Windows / 32",
     .border = Border::None,
@@ -103,7 +103,7 @@ const WindowLayout Form1Layout{
 
 }  // namespace
 
-PlayfieldWindow::PlayfieldWindow() : Window(Form1Layout) {}
+PlayfieldWindow::PlayfieldWindow() : Window(PlayfieldLayout) {}
 
 PlayfieldWindow& Playfield() {
   static PlayfieldWindow window;

@@ -27,8 +27,8 @@ std::vector<std::string> Files(const std::vector<std::pair<std::string, int>>& w
 class BombTest : public ::testing::Test {
  protected:
   BombTest() {
-    FillWorkingBanks(1);
-    G.Edition = 1;
+    FillWorkingBanks(Edition::Standard);
+    G.Edition = Edition::Standard;
     G.Energy = 100;
     G.EnemiesLeft = 30;
     G.PlayerX = 10;
@@ -196,7 +196,7 @@ TEST_F(BombTest, TheBeamTakesAnItemCoveringItsColumnOnAnyRow) {
   G.WingNo = Wing::Mirror;
   G.Energy = 40;
   G.WingItemActive = true;
-  G.WingItemKind = 10;
+  G.WingItemKind = ItemKind::Energy();
   G.WingItemX = 12;  // covers 12 and 13: missed by a beam in column 11
   G.WingItemY = 2;
   DropOnto(11);

@@ -85,7 +85,7 @@ TEST_F(CometTest, EnemiesInReachAreDestroyedInSlotOrderAndARespawnInReachWaitsAN
 }
 
 TEST_F(CometTest, TheCometTakesTheWingItemInReachForFiveHundred) {
-  test::PutWingItem(10, 13, 5);
+  test::PutWingItem(ItemKind::Energy(), 13, 5);
   CometTo(10, 5);
   EXPECT_TRUE(G.WingItemActive);
   G.WingItemX = 12;

@@ -76,7 +76,8 @@ TEST(FuzzChecks, EachFaultIsNamedByItsCheck) {
       {"EnemySpritesShowTheEnemies", [] { Playfield().Enemies[7].Hide(); }},
       {"WingItemSpriteShowsTheItem",
        [] {
-         Playfield().WingItem.CopyPictureFrom(WorkingBanks().CharacterPictures[G.WingItemKind]);
+         Playfield().WingItem.CopyPictureFrom(
+             WorkingBanks().CharacterPictures[static_cast<std::size_t>(G.WingItemKind.Number())]);
        }},
       {"WingItemSpriteShowsTheItem", [] { G.WingItemActive = false; }},
       {"BombSpriteShowsTheBomb", [] { G.BombY += 1; }},

@@ -30,7 +30,7 @@ class HiddenEntriesTest : public ::testing::Test {
  protected:
   HiddenEntriesTest() {
     world.toolkit.SetListener(&typist);
-    G.Edition = 1;
+    G.Edition = Edition::Standard;
   }
   test::HeadlessWorld world;
   Typist typist;

@@ -401,7 +401,7 @@ TEST_F(ShotTest, TheSteeredShotHitsWithTheOneCellRuleAndItsOwnSound) {
 
 TEST_F(ShotTest, TheWingItemIsHitByTheOneCellRule) {
   Fire(0, 10, 13);
-  test::PutWingItem(10, 11, 12);
+  test::PutWingItem(ItemKind::Energy(), 11, 12);
   UpdateShot();
   EXPECT_EQ(G.Score, 0);  // one column to the right: missed
   EXPECT_TRUE(G.WingItemActive);
@@ -410,7 +410,7 @@ TEST_F(ShotTest, TheWingItemIsHitByTheOneCellRule) {
 TEST_F(ShotTest, AnEnergyItemHitRefillsEnergyAndTheShotFliesOn) {
   Fire(2, 10, 13);
   G.Energy = 80;
-  test::PutWingItem(10, 9, 12);
+  test::PutWingItem(ItemKind::Energy(), 9, 12);
   UpdateShot();
   EXPECT_EQ(G.Score, 500);
   EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "500");
@@ -424,7 +424,7 @@ TEST_F(ShotTest, AnEnergyItemHitRefillsEnergyAndTheShotFliesOn) {
 TEST_F(ShotTest, TheDoubleShotTakesAnItemOneColumnToItsRight) {
   Fire(3, 10, 13);
   G.Energy = 50;
-  test::PutWingItem(10, 11, 12);
+  test::PutWingItem(ItemKind::Energy(), 11, 12);
   UpdateShot();
   EXPECT_EQ(G.Score, 500);
   EXPECT_EQ(G.Energy, 75);
@@ -433,8 +433,8 @@ TEST_F(ShotTest, TheDoubleShotTakesAnItemOneColumnToItsRight) {
 
 TEST_F(ShotTest, ASpeedWingShotThatTakesAWingItemInItsFirstStepEndsThere) {
   Fire(2, 10);
-  G.Edition = 1;
-  test::PutWingItem(7, 10, 21);
+  G.Edition = Edition::Standard;
+  test::PutWingItem(ItemKind::Carrying(Wing::Mirror), 10, 21);
   std::int32_t scoreDuringFlight = -1;
   world.toolkit.At(100, [&] { scoreDuringFlight = G.Score; });
   UpdateShot();
@@ -453,7 +453,7 @@ TEST_F(ShotTest, TheItemIsCheckedAfterTheEnemiesOfTheSameStep) {
   Fire(0, 10, 13);
   PutEnemy(0, 10, 12);
   G.WingItemActive = true;
-  G.WingItemKind = 10;
+  G.WingItemKind = ItemKind::Energy();
   G.Energy = 50;
   G.WingItemX = 10;
   G.WingItemY = 12;

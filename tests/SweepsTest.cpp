@@ -222,7 +222,7 @@ TEST_F(SweepTest, AWindowTooSmallForTheCurtainDrawsNothingButTheKillsStillHappen
 TEST_F(SweepTest, TheHalfSweepTakesAWingItemOnItsSideWhateverTheRow) {
   G.PlayerX = 19;
   G.WingItemActive = true;
-  G.WingItemKind = 10;  // energy: 50 becomes 75
+  G.WingItemKind = ItemKind::Energy();  // energy: 50 becomes 75
   G.WingItemX = 19;
   G.WingItemY = 0;
   SweepHalf();
@@ -233,7 +233,7 @@ TEST_F(SweepTest, TheHalfSweepTakesAWingItemOnItsSideWhateverTheRow) {
 
 TEST_F(SweepTest, TheHalfSweepLeavesAWingItemOnTheOtherSide) {
   G.PlayerX = 20;
-  test::PutWingItem(10, 19, 12);
+  test::PutWingItem(ItemKind::Energy(), 19, 12);
   SweepHalf();
   EXPECT_EQ(G.Score, 4 * 50);
   EXPECT_TRUE(G.WingItemActive);
@@ -243,9 +243,9 @@ TEST_F(SweepTest, TheHalfSweepLeavesAWingItemOnTheOtherSide) {
 TEST_F(SweepTest, AWingItemTakenByTheHalfSweepScoresAfterItsFlightAndGivesItsWing) {
   G.PlayerX = 30;
   for (std::size_t i = 0; i < EnemyCount; ++i) G.EnemyX[i] = 5;
-  G.Edition = 1;
+  G.Edition = Edition::Standard;
   G.WingNo = Wing::AllHalf;
-  test::PutWingItem(4, 33, 20);
+  test::PutWingItem(ItemKind::Carrying(Wing::Slant), 33, 20);
   std::int32_t scoreDuringFlight = -1;
   world.toolkit.At(100, [&] { scoreDuringFlight = G.Score; });
   UpdateShot();
@@ -297,7 +297,7 @@ TEST_F(SweepTest, TheFullCurtainDrawsEveryBrightLineInAColourOfItsOwnThenBlack) 
 
 TEST_F(SweepTest, TheFullSweepNeverTouchesTheWingItem) {
   G.PlayerX = 19;
-  test::PutWingItem(10, 19, 4);
+  test::PutWingItem(ItemKind::Energy(), 19, 4);
   SweepAll();
   EXPECT_TRUE(G.WingItemActive);
   EXPECT_EQ(G.Energy, 50);
@@ -309,10 +309,10 @@ TEST_F(SweepTest, TheFullSweepNeverTouchesTheWingItem) {
 class CollectTest : public SweepTest {
  protected:
   CollectTest() {
-    G.Edition = 1;
+    G.Edition = Edition::Standard;
     G.WingNo = Wing::Collect;
     G.PlayerX = 12;
-    FillWorkingBanks(1);
+    FillWorkingBanks(Edition::Standard);
   }
 };
 

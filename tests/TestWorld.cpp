@@ -30,7 +30,7 @@ HeadlessWorld::HeadlessWorld()
   SetAssetFolder(QUORVAN_SOURCE_ASSETS);
 }
 
-void PutWingItem(int kind, int x, int y) {
+void PutWingItem(ItemKind kind, int x, int y) {
   G.WingItemActive = true;
   G.WingItemKind = kind;
   G.WingItemX = x;

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "game/GameObserver.h"
+#include "game/GameState.h"
+#include "game/Grid.h"
 #include "platform/headless/HeadlessToolkit.h"
 #include "platform/headless/RecordingSound.h"
 #include "tests/Json.h"
@@ -34,7 +36,7 @@ class HeadlessWorld : private GameObserver {
 };
 
 // A Wing item of `kind` floating on cell (x, y).
-void PutWingItem(int kind, int x, int y);
+void PutWingItem(ItemKind kind, int x, int y);
 
 struct SimRun {
   int code = 0;

@@ -27,15 +27,15 @@ bool Opened(const std::vector<std::string>& midi, const std::string& file) {
 class WingItemTest : public ::testing::Test {
  protected:
   WingItemTest() {
-    FillWorkingBanks(1);
-    G.Edition = 1;
+    FillWorkingBanks(Edition::Standard);
+    G.Edition = Edition::Standard;
     G.Energy = 50;
     G.WingItemActive = true;
     Playfield().WingItem.Show();
   }
   // An item of `kind` hit on (x, y) with a shot in flight.
   void HitItem(int kind, int x, int y) {
-    G.WingItemKind = kind;
+    G.WingItemKind = ItemKind::Numbered(kind);
     G.WingItemX = x;
     G.WingItemY = y;
     G.ShotActive = true;
@@ -140,7 +140,7 @@ TEST_F(WingItemTest, TheFifthWingItemOfAStageGivesWingTenAndTheSixthItsOwn) {
   HitItem(1, 0, 19);
   EXPECT_EQ(G.ItemsTaken, 5);
   EXPECT_EQ(G.WingNo, Wing::Super);
-  EXPECT_EQ(G.WingItemKind, 10);
+  EXPECT_EQ(G.WingItemKind, ItemKind::Carrying(Wing::Super));
   EXPECT_EQ(Playfield().Character.ShownPicture(),
             WorkingBanks().CharacterPictures[10].ShownPicture());
   EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Quorvan (with Super Quorvan)");
@@ -208,18 +208,19 @@ const char* const ItemAndComet =
 // The file names say edition and kind: a picture from the wrong bank or slot shows.
 TEST(WingItemSpawn, ANewItemShowsItsKindFromTheEditionsBank) {
   test::HeadlessWorld world;
-  for (int edition : {1, 2}) {
+  for (const Edition edition : {Edition::Standard, Edition::Vistrel}) {
     FillWorkingBanks(edition);
     for (int kind = 1; kind <= 10; ++kind) {
       G.WingItemActive = false;
       QueueRandomValues({0.0, 0.5, (kind - 1 + 0.5) / 10}, false);
       WingItemSpawnTest();
-      ASSERT_EQ(G.WingItemKind, kind);
+      ASSERT_EQ(G.WingItemKind.Number(), kind);
       const Picture* shown = Playfield().WingItem.ShownPicture();
       ASSERT_NE(shown, nullptr);
       char expected[16];
-      std::snprintf(expected, sizeof expected, "item%d_%02d.xpm", edition, kind);
-      EXPECT_STREQ(shown->file, expected) << "edition " << edition << ", kind " << kind;
+      std::snprintf(expected, sizeof expected, "item%d_%02d.xpm", EditionNumber(edition), kind);
+      EXPECT_STREQ(shown->file, expected)
+          << "edition " << EditionNumber(edition) << ", kind " << kind;
     }
   }
 }
