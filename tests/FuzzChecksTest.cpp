@@ -7,6 +7,7 @@
 #include "fuzz/Invariants.h"
 #include "fuzz/RandomPlay.h"
 #include "game/GameState.h"
+#include "game/Grid.h"
 #include "platform/headless/Simulator.h"
 #include "platform/record/Scenario.h"
 #include "screens/PictureBanks.h"
@@ -70,7 +71,7 @@ TEST(FuzzChecks, EachFaultIsNamedByItsCheck) {
       {"WingNoInRange", [] { G.WingNo = WingNumbered(11); }},
       {"StageNoInRange", [] { G.StageNo = -1; }},
       {"EnemiesLeftWithin16Bits", [] { G.EnemiesLeft = 32768; }},
-      {"CharacterSpriteShowsTheCharacter", [] { Playfield().Character.MoveTo(0, 22 * 240); }},
+      {"CharacterSpriteShowsTheCharacter", [] { Playfield().Character.MoveTo(0, 22 * GridCell); }},
       {"CharacterSpriteShowsTheCharacter",
        [] { Playfield().Character.CopyPictureFrom(WorkingBanks().CharacterPictures[1]); }},
       {"EnemySpritesShowTheEnemies", [] { Playfield().Enemies[7].Hide(); }},

@@ -49,13 +49,13 @@ HeadlessWorld::~HeadlessWorld() {
 std::vector<Json> SimRun::Of(const std::string& ev) const {
   std::vector<Json> out;
   for (const auto& e : events)
-    if (e["ev"].Str() == ev) out.push_back(e);
+    if (e["ev"].get<std::string>() == ev) out.push_back(e);
   return out;
 }
 
 const Json& SimRun::Frame(int n) const {
   for (const auto& e : events)
-    if (e["ev"].Str() == "frame" && e["n"].Int() == n) return e;
+    if (e["ev"].get<std::string>() == "frame" && e["n"].get<int>() == n) return e;
   throw std::out_of_range("no frame " + std::to_string(n));
 }
 
@@ -78,7 +78,7 @@ SimRun RunScenario(const std::string& scenario) {
       line += static_cast<char>(c);
       continue;
     }
-    run.events.push_back(ParseJson(line));
+    run.events.push_back(Json::parse(line));
     line.clear();
   }
   return run;

@@ -2,6 +2,7 @@
 // runs of the simulator whose trace is read back.
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,9 +12,11 @@
 #include "game/Grid.h"
 #include "platform/headless/HeadlessToolkit.h"
 #include "platform/headless/RecordingSound.h"
-#include "tests/Json.h"
 
 namespace quorvan::test {
+
+// One line of the trace.
+using Json = nlohmann::json;
 
 // Installs a fresh headless toolkit and a recording sound player, with the
 // game state cleared, and keeps the pauses the game makes; puts everything
@@ -34,6 +37,9 @@ class HeadlessWorld : private GameObserver {
   void WaitStarted(int ms) override { waits.push_back(ms); }
   RecordingSound sound_;
 };
+
+// The draw that makes RandomColumn() give `column`.
+constexpr double DrawOfColumn(int column) { return (column + 0.5) / (LastPairColumn + 1); }
 
 // A Wing item of `kind` floating on cell (x, y).
 void PutWingItem(ItemKind kind, int x, int y);
