@@ -14,7 +14,7 @@ bool Opens(const std::string& command, const char* file) {
 void Coverage::NewRun() {
   ++runs_;
   highestStage_ = -1;
-  lastWing_ = 0;
+  lastWing_ = Wing::None;
   lastComet_ = false;
 }
 
@@ -30,9 +30,9 @@ void Coverage::FrameEnded() {
     highestStage_ = G.StageNo;
   }
   // The collect hands over the Double or Speed Wing in the frame it fires.
-  if (lastWing_ == WingNumber(Wing::Collect) && G.WingNo != Wing::Collect) ++collects_;
+  if (lastWing_ == Wing::Collect && G.WingNo != Wing::Collect) ++collects_;
   if (G.CometActive && !lastComet_) ++comets_;
-  lastWing_ = WingNumber(G.WingNo);
+  lastWing_ = G.WingNo;
   lastComet_ = G.CometActive;
 }
 
