@@ -2,8 +2,9 @@
 
 #include "attacks/ShotHits.h"
 #include "attacks/Sweeps.h"
+#include "character/Character.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
+#include "screens/GridPlacement.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
 
@@ -44,9 +45,7 @@ void DoubleShot() {
   auto& field = Playfield();
   G.ShotY -= 1;
   if (G.ShotY < 0) {
-    G.ShotActive = false;
-    field.Shot.Hide();
-    field.DoubleShotRight.Hide();
+    EndShot();
     return;
   }
   ShowShotSprite(field.Shot, G.ShotX);

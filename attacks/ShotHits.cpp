@@ -3,8 +3,8 @@
 #include "character/Enemies.h"
 #include "character/WingItem.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
 #include "game/Random.h"
+#include "screens/GridPlacement.h"
 #include "sound/Effects.h"
 
 namespace quorvan {

@@ -4,8 +4,9 @@
 #include "character/WingItem.h"
 #include "character/Wings.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
+#include "game/Pieces.h"
 #include "game/Random.h"
+#include "screens/GridPlacement.h"
 #include "screens/Palette.h"
 #include "screens/Playfield.h"
 #include "sound/Music.h"
@@ -60,7 +61,7 @@ void FullCurtainPass(bool randomColours) {
 }  // namespace
 
 void SweepHalf() {
-  PlayMusic("Quor9.mid");
+  PlayMusic(pieces::SweepHalf);
   const bool left = OnLeftHalf(G.PlayerX);
   HalfCurtainPass(left, HalfBrightStep, Palette16[HalfCurtainColour]);
   HalfCurtainPass(left, HalfDarkStep, Palette16[DarkColour]);
@@ -72,7 +73,7 @@ void SweepHalf() {
 }
 
 void SweepAll() {
-  PlayMusic("Quor8.mid");
+  PlayMusic(pieces::SweepAll);
   FullCurtainPass(true);
   FullCurtainPass(false);
   for (int i = 0; i < EnemyCount; ++i) SweepKill(i);
@@ -86,9 +87,7 @@ void CollectEnemies() {
     G.EnemyX[i] = G.PlayerX;
     PlaceOnGrid(G.EnemyX[i], G.EnemyY[i], field.Enemies[i]);
   }
-  G.WingNo = Int(2 * Rnd()) == 0 ? Wing::Double : Wing::Speed;
-  ShowWingPicture();
-  ShowWingName();
+  WearWing(Int(2 * Rnd()) == 0 ? Wing::Double : Wing::Speed);
 }
 
 }  // namespace quorvan

@@ -4,7 +4,7 @@
 #include "character/WingItem.h"
 #include "character/Wings.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
+#include "screens/GridPlacement.h"
 #include "screens/Palette.h"
 #include "screens/Playfield.h"
 #include "sound/Effects.h"
@@ -13,26 +13,20 @@ namespace quorvan {
 namespace {
 
 constexpr int FallPerFrame = 4;
-constexpr int LowestBombRow = 22;  // the bomb is tested once it passes this row
 constexpr int HitFlashMs = 200;
 constexpr float HitCost = 20;
 constexpr int BeamStepMs = 5;
 constexpr int ReflectedBlastMs = 300;
 constexpr int ReflectedEnemyPoints = 50;
 
-// Things covering two columns are in the bomb's column when either of theirs is.
-bool CoversBombColumn(int leftColumn) { return leftColumn == G.BombX || leftColumn == G.BombX - 1; }
-
 void HitCharacter() {
   auto& field = Playfield();
   PlaySoundEffect("Bang2.Wav");
   field.SetBackColor(Red);
   WaitMs(HitFlashMs);
-  G.WingNo = Wing::None;
-  ShowWingPicture();
+  WearWing(Wing::None);
   field.SetBackColor(Black);
   G.Energy -= HitCost;
-  ShowWingName();
 }
 
 // The beam goes straight up the bomb's column; every slot is looked at once,
@@ -40,17 +34,17 @@ void HitCharacter() {
 void Reflect() {
   auto& beam = Playfield().MirrorBeam;
   PlaySoundEffect("Ching.Wav");
-  for (int row = LowestBombRow; row >= 0; --row) {
+  for (int row = RowAboveCharacter; row >= 0; --row) {
     PlaceOnGrid(G.BombX, row, beam);
     beam.Show();
     WaitMs(BeamStepMs);
   }
   for (int i = 0; i < EnemyCount; ++i) {
-    if (!CoversBombColumn(G.EnemyX[static_cast<std::size_t>(i)])) continue;
+    if (!CoversColumn(G.EnemyX[static_cast<std::size_t>(i)], G.BombX)) continue;
     DestroyEnemy(i, ReflectedEnemyPoints, "Bang1.Wav");
     WaitMs(ReflectedBlastMs);
   }
-  if (G.WingItemActive && CoversBombColumn(G.WingItemX)) TakeWingItem();
+  if (G.WingItemActive && CoversColumn(G.WingItemX, G.BombX)) TakeWingItem();
   beam.Hide();
 }
 
@@ -59,14 +53,15 @@ void Reflect() {
 void UpdateBomb() {
   auto& bomb = Playfield().Bomb;
   G.BombY += FallPerFrame;
-  if (G.BombY <= LowestBombRow) {
+  // The bomb is tested once it passes the row above the character.
+  if (G.BombY <= RowAboveCharacter) {
     PlaceOnGrid(G.BombX, G.BombY, bomb);
     bomb.Show();
     return;
   }
   G.BombActive = false;
   bomb.Hide();
-  if (G.BombX != G.PlayerX && G.BombX != G.PlayerX + 1) return;
+  if (!CoversColumn(G.PlayerX, G.BombX)) return;
   if (G.WingNo == Wing::Mirror) {
     Reflect();
   } else {

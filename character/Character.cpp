@@ -1,7 +1,7 @@
 #include "character/Character.h"
 
 #include "game/GameState.h"
-#include "game/Grid.h"
+#include "screens/GridPlacement.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
 
@@ -20,7 +20,7 @@ void ChargeShot() {
 void StartShotAboveCharacter() {
   G.ShotActive = true;
   G.ShotX = G.PlayerX;
-  G.ShotY = ShotStartRow;
+  G.ShotY = RowAboveCharacter;
   G.InputCommand = Command::None;
 }
 
@@ -45,12 +45,18 @@ void SteerShotAt(int enemy) {
   G.TargetY = G.EnemyY[static_cast<std::size_t>(enemy)];
 }
 
+void EndShot() {
+  G.ShotActive = false;
+  Playfield().Shot.Hide();
+  Playfield().DoubleShotRight.Hide();
+}
+
 // Movement commands stay until a key is released, so a held arrow moves one
 // column a frame. A fire while a shot is in flight stays pending until it ends.
 void MoveCharacter() {
   const Command command = G.InputCommand;
   if (command == Command::Right) {
-    G.PlayerX = G.PlayerX + 1 > LastColumn ? LastColumn : G.PlayerX + 1;
+    G.PlayerX = G.PlayerX + 1 > LastPairColumn ? LastPairColumn : G.PlayerX + 1;
   } else if (command == Command::Left) {
     G.PlayerX = G.PlayerX - 1 < 0 ? 0 : G.PlayerX - 1;
   } else if (command == Command::Fire && !G.ShotActive) {

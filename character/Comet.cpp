@@ -5,20 +5,18 @@
 #include "character/Enemies.h"
 #include "character/WingItem.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
+#include "screens/GridPlacement.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
 
 namespace quorvan {
 namespace {
 
-constexpr int LastCometColumn = 39;
-constexpr int LastRow = 22;
-constexpr int Reach = 3;  // two cells either way
+constexpr int Reach = 2;  // cells either way, across and down
 constexpr int EnemyPoints = 10;
 
 bool InReach(int x, int y) {
-  return std::abs(x - G.CometX) < Reach && std::abs(y - G.CometY) < Reach;
+  return std::abs(x - G.CometX) <= Reach && std::abs(y - G.CometY) <= Reach;
 }
 
 }  // namespace
@@ -28,7 +26,7 @@ void UpdateComet() {
   auto& comet = Playfield().Comet;
   ++G.CometX;
   ++G.CometY;
-  if (G.CometX > LastCometColumn || G.CometY > LastRow) {
+  if (G.CometX > LastColumn || G.CometY > RowAboveCharacter) {
     G.CometActive = false;
     comet.Hide();
     return;

@@ -4,10 +4,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "character/Character.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
 #include "game/Random.h"
+#include "screens/GridPlacement.h"
 #include "screens/Playfield.h"
 #include "sound/Effects.h"
 
@@ -20,7 +19,7 @@ void WanderEnemy() {
   int& y = G.EnemyY[i];
   switch (direction) {
     case 1:
-      x = std::min(x + 1, LastColumn);
+      x = std::min(x + 1, LastPairColumn);
       break;
     case 2:
       x = std::max(x - 1, 0);
@@ -50,7 +49,7 @@ void BlastEnemy(int i) {
 
 void RespawnEnemy(int i) {
   const auto slot = static_cast<std::size_t>(i);
-  G.EnemyX[slot] = Int(Rnd() * 39);
+  G.EnemyX[slot] = RandomColumn();
   G.EnemyY[slot] = Int(Rnd() * 20);
   PlaceOnGrid(G.EnemyX[slot], G.EnemyY[slot], Playfield().Enemies[slot]);
 }

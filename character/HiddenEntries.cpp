@@ -7,6 +7,7 @@
 #include <limits>
 #include <optional>
 
+#include "character/Character.h"
 #include "character/Wings.h"
 #include "game/GameState.h"
 #include "game/Text.h"
@@ -78,16 +79,12 @@ void AskWingNumber() {
     if (WithoutBlanks(entry).empty()) return;
     const auto wing = WholeNumber(entry);
     if (wing && *wing >= 0 && *wing < WingCount) {
-      G.WingNo = WingNumbered(*wing);
-      break;
+      WearWing(WingNumbered(*wing));
+      EndShot();
+      return;
     }
     shown = entry;
   }
-  ShowWingPicture();
-  G.ShotActive = false;
-  Playfield().Shot.Hide();
-  Playfield().DoubleShotRight.Hide();
-  ShowWingName();
 }
 
 // Halves go to the even neighbour; the count stays within 16 bits.

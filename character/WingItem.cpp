@@ -1,8 +1,10 @@
 #include "character/WingItem.h"
 
+#include "character/Character.h"
 #include "character/Wings.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
+#include "game/Pieces.h"
+#include "screens/GridPlacement.h"
 #include "screens/Playfield.h"
 #include "sound/Music.h"
 
@@ -10,17 +12,14 @@ namespace quorvan {
 namespace {
 
 constexpr int DriftCycle = 3;  // the item rests one frame in three
-constexpr int LastItemColumn = 39;
-constexpr int FlightEndRow = 22;  // the flight ends on the row above the character
 constexpr int FlightStepMs = 200;
 constexpr int ItemPoints = 500;  // whatever hit it
-constexpr int EnergyItem = 10;
 constexpr int ItemsForStrongestWing = 5;
 constexpr double EnergyRefill = 1.5;
 constexpr double FullEnergy = 100;
 
 void TakeEnergyItem() {
-  PlayMusic("Quor4.mid");
+  PlayMusic(pieces::EnergyTaken);
   Playfield().WingItem.Hide();
   G.WingItemActive = false;
   const double energy = G.Energy * EnergyRefill;
@@ -30,7 +29,7 @@ void TakeEnergyItem() {
 // Only a show: the Wing is given wherever the item ends up.
 void FlyDownToCharacter() {
   auto& item = Playfield().WingItem;
-  for (int row = G.WingItemY; row <= FlightEndRow; ++row) {
+  for (int row = G.WingItemY; row <= RowAboveCharacter; ++row) {
     if (G.WingItemX < G.PlayerX) ++G.WingItemX;
     if (G.WingItemX > G.PlayerX) --G.WingItemX;
     WaitMs(FlightStepMs);
@@ -42,19 +41,14 @@ void FlyDownToCharacter() {
 }
 
 void TakeWing() {
-  PlayMusic("Quor1.mid");
+  PlayMusic(pieces::WingTaken);
   ++G.ItemsTaken;
   FlyDownToCharacter();
   G.WingItemActive = false;
-  if (G.ItemsTaken == ItemsForStrongestWing) G.WingItemKind = WingNumber(Wing::Super);
-  auto& field = Playfield();
-  field.WingItem.Hide();
-  G.WingNo = WingNumbered(G.WingItemKind);
-  ShowWingPicture();
-  field.Shot.Hide();
-  field.DoubleShotRight.Hide();
-  G.ShotActive = false;
-  ShowWingName();
+  if (G.ItemsTaken == ItemsForStrongestWing) G.WingItemKind = ItemKind::Carrying(Wing::Super);
+  Playfield().WingItem.Hide();
+  WearWing(G.WingItemKind.wing);
+  EndShot();
 }
 
 }  // namespace
@@ -64,7 +58,7 @@ void MoveWingItem() {
   if (G.WingItemTicks == 0) return;
   ++G.WingItemX;
   auto& item = Playfield().WingItem;
-  if (G.WingItemX > LastItemColumn) {
+  if (G.WingItemX > LastColumn) {
     G.WingItemActive = false;
     item.Hide();
     return;
@@ -74,7 +68,7 @@ void MoveWingItem() {
 }
 
 void TakeWingItem() {
-  if (G.WingItemKind == EnergyItem) {
+  if (G.WingItemKind.energy) {
     TakeEnergyItem();
   } else {
     TakeWing();

@@ -34,11 +34,11 @@ bool InTable(int wingNo) { return wingNo >= 0 && wingNo < WingCount; }
 
 }  // namespace
 
-std::string_view WingName(int wingNo, int edition) {
-  if (!InTable(wingNo)) return {};
-  const WingNames& wing = WingTable[static_cast<std::size_t>(wingNo)];
-  if (edition == 1) return wing.name1;
-  if (edition == 2) return wing.name2;
+std::string_view WingName(Wing wing, Edition edition) {
+  if (!InTable(WingNumber(wing))) return {};
+  const WingNames& names = WingTable[static_cast<std::size_t>(WingNumber(wing))];
+  if (edition == Edition::Standard) return names.name1;
+  if (edition == Edition::Vistrel) return names.name2;
   return {};
 }
 
@@ -48,8 +48,14 @@ void ShowWingPicture() {
       WorkingBanks().CharacterPictures[static_cast<std::size_t>(WingNumber(G.WingNo))]);
 }
 
+void WearWing(Wing wing) {
+  G.WingNo = wing;
+  ShowWingPicture();
+  ShowWingName();
+}
+
 void ShowWingName() {
-  const std::string_view name = WingName(WingNumber(G.WingNo), G.Edition);
+  const std::string_view name = WingName(G.WingNo, G.Edition);
   if (name.empty()) {
     StatusPanel().WingLabel.SetCaption("Ｑｕｏｒｖａｎ");
   } else {

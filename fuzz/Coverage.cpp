@@ -1,9 +1,9 @@
 #include "fuzz/Coverage.h"
 
+#include "game/Pieces.h"
+
 namespace quorvan::fuzz {
 namespace {
-
-constexpr int CollectWing = 6;
 
 bool Opens(const std::string& command, const char* file) {
   return command.starts_with("open ") && command.find(file) != std::string::npos;
@@ -14,7 +14,7 @@ bool Opens(const std::string& command, const char* file) {
 void Coverage::NewRun() {
   ++runs_;
   highestStage_ = -1;
-  lastWing_ = 0;
+  lastWing_ = Wing::None;
   lastComet_ = false;
 }
 
@@ -29,20 +29,20 @@ void Coverage::FrameEnded() {
       ++runsReachingStage_[static_cast<std::size_t>(s)];
     highestStage_ = G.StageNo;
   }
-  // The collect hands over the Slant or Double Wing in the frame it fires.
-  if (lastWing_ == CollectWing && WingNumber(G.WingNo) != CollectWing) ++collects_;
+  // The collect hands over the Double or Speed Wing in the frame it fires.
+  if (lastWing_ == Wing::Collect && G.WingNo != Wing::Collect) ++collects_;
   if (G.CometActive && !lastComet_) ++comets_;
-  lastWing_ = WingNumber(G.WingNo);
+  lastWing_ = G.WingNo;
   lastComet_ = G.CometActive;
 }
 
 void Coverage::SoundPlayed(const std::string& sound) {
-  if (Opens(sound, "Quor1.mid")) ++wingItems_;
-  if (Opens(sound, "Quor4.mid")) ++energyItems_;
-  if (Opens(sound, "Quor9.mid")) ++halfSweeps_;
-  if (Opens(sound, "Quor8.mid")) ++fullSweeps_;
-  if (Opens(sound, "Quor2.mid")) ++clears_;
-  if (Opens(sound, "Quor3.mid")) ++gameOvers_;
+  if (Opens(sound, pieces::WingTaken)) ++wingItems_;
+  if (Opens(sound, pieces::EnergyTaken)) ++energyItems_;
+  if (Opens(sound, pieces::SweepHalf)) ++halfSweeps_;
+  if (Opens(sound, pieces::SweepAll)) ++fullSweeps_;
+  if (Opens(sound, pieces::StageClear)) ++clears_;
+  if (Opens(sound, pieces::GameOver)) ++gameOvers_;
   if (sound == "Ching.Wav") ++reflections_;
   if (sound == "Bang2.Wav") ++bombHits_;
 }

@@ -37,7 +37,7 @@ class Coverage final : public SimulatorWatcher {
   std::int64_t answered_ = 0, cancelled_ = 0;
   // Within the run.
   int highestStage_ = -1;
-  int lastWing_ = 0;
+  Wing lastWing_ = Wing::None;
   bool lastComet_ = false;
 };
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "character/Character.h"
 #include "game/GameState.h"
 #include "game/Grid.h"
+#include "game/Pieces.h"
 #include "game/Random.h"
 #include "game/Text.h"
 #include "screens/Pictures.h"
@@ -16,7 +16,6 @@
 namespace quorvan::fuzz {
 namespace {
 
-constexpr int LastLeftColumn = LastColumn;  // things two columns wide
 constexpr int LastEnemyRow = 20;
 constexpr float FullEnergy = 100;
 
@@ -41,7 +40,7 @@ std::string OnCell(const Sprite& sprite, int x, int y, const Picture* picture) {
   return wrong;
 }
 
-std::size_t EditionIndex() { return G.Edition == 2 ? 1 : 0; }
+std::size_t EditionIndex() { return G.Edition == Edition::Vistrel ? 1 : 0; }
 
 }  // namespace
 
@@ -55,7 +54,7 @@ void InvariantChecks::StageStarted() {
 }
 
 void InvariantChecks::SoundPlayed(const std::string& sound) {
-  if (sound == "Bang2.Wav" || Contains(sound, "Quor4.mid")) energyChangedUnshown_ = true;
+  if (sound == "Bang2.Wav" || Contains(sound, pieces::EnergyTaken)) energyChangedUnshown_ = true;
   if (sound == "Ching.Wav") reflectedSinceRefresh_ = true;
 }
 
@@ -70,10 +69,10 @@ void InvariantChecks::FrameEnded() {
 }
 
 void InvariantChecks::CheckRanges() const {
-  if (G.PlayerX < 0 || G.PlayerX > LastLeftColumn)
+  if (G.PlayerX < 0 || G.PlayerX > LastPairColumn)
     Fail("PlayerXOnTheField", "PlayerX " + Text(G.PlayerX));
   for (std::size_t i = 0; i < EnemyCount; ++i) {
-    if (G.EnemyX[i] < 0 || G.EnemyX[i] > LastLeftColumn || G.EnemyY[i] < 0 ||
+    if (G.EnemyX[i] < 0 || G.EnemyX[i] > LastPairColumn || G.EnemyY[i] < 0 ||
         G.EnemyY[i] > LastEnemyRow)
       Fail("EnemiesOnTheField",
            "enemy " + Text(i) + " on (" + Text(G.EnemyX[i]) + ", " + Text(G.EnemyY[i]) + ")");
@@ -116,8 +115,8 @@ void InvariantChecks::CheckSprites() const {
   const Spawned spawned[] = {
       {"WingItemSpriteShowsTheItem", "Image4", G.WingItemActive, G.WingItemX, G.WingItemY,
        field.WingItem,
-       G.WingItemKind >= 1 && G.WingItemKind <= 10
-           ? &pictures::Item[edition][static_cast<std::size_t>(G.WingItemKind)]
+       G.WingItemKind.Number() >= 1 && G.WingItemKind.Number() <= ItemKind::EnergyNumber
+           ? &pictures::Item[edition][static_cast<std::size_t>(G.WingItemKind.Number())]
            : nullptr},
       {"BombSpriteShowsTheBomb", "Image5", G.BombActive, G.BombX, G.BombY, field.Bomb,
        &pictures::Bomb},
@@ -145,7 +144,7 @@ void InvariantChecks::CheckShot() const {
   // A shot is drawn by its Wing's flight: one just fired, one whose Wing
   // changed this frame, and one still on its launch row (the collect hands
   // it to the new Wing unflown) are drawn from the next frame.
-  if (!lastShotActive_ || lastWing_ != WingNumber(G.WingNo) || G.ShotY == ShotStartRow) return;
+  if (!lastShotActive_ || lastWing_ != WingNumber(G.WingNo) || G.ShotY == RowAboveCharacter) return;
   const std::size_t edition = EditionIndex();
   if (auto wrong = OnCell(shot, G.ShotX, G.ShotY, &pictures::Shot[edition]); !wrong.empty())
     Fail("ShotSpriteShowsTheShot", "Image3" + wrong);

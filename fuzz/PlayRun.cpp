@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "fuzz/Invariants.h"
-#include "platform/headless/Scenario.h"
+#include "platform/record/Scenario.h"
 
 namespace quorvan::fuzz {
 namespace {

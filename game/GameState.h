@@ -34,6 +34,28 @@ enum class Wing {
 constexpr int WingNumber(Wing wing) { return static_cast<int>(wing); }
 constexpr Wing WingNumbered(int number) { return static_cast<Wing>(number); }
 
+// The edition chosen on the setup window before every game: the same rules
+// with other pictures and names. The Standard edition's forms are Wings, the
+// Vistrel edition's are costumes.
+enum class Edition { None = 0, Standard = 1, Vistrel = 2 };
+constexpr int EditionNumber(Edition edition) { return static_cast<int>(edition); }
+
+// What a Wing item carries: a Wing, or energy. Its number, that of its
+// picture in the item bank and of the trace, is the Wing's, or 10 for energy.
+struct ItemKind {
+  static constexpr int EnergyNumber = 10;
+  Wing wing = Wing::None;  // given to the character when the item is taken
+  bool energy = false;     // the energy item refills energy instead
+
+  static constexpr ItemKind Carrying(Wing given) { return {.wing = given}; }
+  static constexpr ItemKind Energy() { return {.energy = true}; }
+  static constexpr ItemKind Numbered(int number) {
+    return number == EnergyNumber ? Energy() : Carrying(WingNumbered(number));
+  }
+  constexpr int Number() const { return energy ? EnergyNumber : WingNumber(wing); }
+  friend bool operator==(const ItemKind&, const ItemKind&) = default;
+};
+
 // How a stage ended: Lost when the energy ran out, Cleared when no enemies
 // were left.
 enum class StageOutcome { None = 0, Lost = 1, Cleared = 2 };
@@ -60,7 +82,7 @@ struct GameState {
   float Energy = 0;            // 100 at stage start; the stage is lost below 0
   std::int32_t HitBonus = 0;   // worth of the next hit of the current shot
   int ItemsTaken = 0;          // Wing items taken this stage
-  int Edition = 0;             // 1 or 2, chosen before every game
+  quorvan::Edition Edition = quorvan::Edition::None;  // chosen before every game
 
   // --- Character, input and shot (never reset at game start) ---
   Wing WingNo = Wing::None;  // stage start: None, or a random Wing 1..9 after Super
@@ -77,7 +99,7 @@ struct GameState {
   // --- Spawned objects: inactive at stage start ---
   bool WingItemActive = false;
   int WingItemX = 0, WingItemY = 0;
-  int WingItemKind = 0;   // 1..9 a Wing, 10 the energy item
+  ItemKind WingItemKind;  // a Wing 1..9 or energy when it enters
   int WingItemTicks = 0;  // drift counter, never reset
   bool BombActive = false;
   int BombX = 0, BombY = 0;

@@ -8,7 +8,7 @@
 namespace quorvan {
 namespace {
 
-const WindowLayout Form4Layout{
+const WindowLayout MessageWindowLayout{
     .name = "Form4",
     .caption = "Quorvan",
     .border = Border::FixedToolWindow,
@@ -41,7 +41,7 @@ const WindowLayout Form4Layout{
 
 }  // namespace
 
-MessageWindow::MessageWindow() : Window(Form4Layout) {}
+MessageWindow::MessageWindow() : Window(MessageWindowLayout) {}
 
 MessageWindow& StageEndMessage() {
   static MessageWindow window;

@@ -62,13 +62,13 @@ WindowLayout ObjectLayout() {
   return layout;
 }
 
-const WindowLayout Working = WorkingLayout();
-const WindowLayout Objects = ObjectLayout();
+const WindowLayout WorkingBanksLayout = WorkingLayout();
+const WindowLayout EditionBanksLayout = ObjectLayout();
 
 }  // namespace
 
-WorkingBanksWindow::WorkingBanksWindow() : Window(Working) {}
-EditionBanksWindow::EditionBanksWindow() : Window(Objects) {}
+WorkingBanksWindow::WorkingBanksWindow() : Window(WorkingBanksLayout) {}
+EditionBanksWindow::EditionBanksWindow() : Window(EditionBanksLayout) {}
 
 WorkingBanksWindow& WorkingBanks() {
   static WorkingBanksWindow window;

@@ -1,8 +1,6 @@
 #include "screens/Playfield.h"
 
-#include "character/Character.h"
-#include "character/HiddenEntries.h"
-#include "game/Pause.h"
+#include "game/InputRules.h"
 #include "screens/Palette.h"
 #include "screens/Pictures.h"
 #include "sound/Music.h"
@@ -91,7 +89,7 @@ std::vector<ControlLayout> Controls() {
   return c;
 }
 
-const WindowLayout Form1Layout{
+const WindowLayout PlayfieldLayout{
     .name = "Form1",
     .caption = "Quorvan Windows / 32",
     .border = Border::None,
@@ -105,7 +103,7 @@ const WindowLayout Form1Layout{
 
 }  // namespace
 
-PlayfieldWindow::PlayfieldWindow() : Window(Form1Layout) {}
+PlayfieldWindow::PlayfieldWindow() : Window(PlayfieldLayout) {}
 
 PlayfieldWindow& Playfield() {
   static PlayfieldWindow window;
@@ -126,15 +124,10 @@ void PlayfieldWindow::OnKeyDown(int keyCode, int /*shift*/) {
   if (keyCode == keys::Right) G.InputCommand = Command::Right;
   if (keyCode == keys::Left) G.InputCommand = Command::Left;
   if (keyCode == keys::Space || keyCode == keys::Ctrl) G.InputCommand = Command::Fire;
-  if (keyCode == keys::ScrollLock || keyCode == keys::F15) AskWingNumber();
-  if (keyCode == keys::Apps || keyCode == keys::NumLock || keyCode == keys::F14) AskEnemyCount();
-  if ((keyCode == keys::P || keyCode == keys::Pause) && G.StageRunning) {
-    if (G.Paused) {
-      ResumeGame();
-    } else {
-      PauseGame();
-    }
-  }
+  if (keyCode == keys::ScrollLock || keyCode == keys::F15) RulesOfInput().AskWingNumber();
+  if (keyCode == keys::Apps || keyCode == keys::NumLock || keyCode == keys::F14)
+    RulesOfInput().AskEnemyCount();
+  if (keyCode == keys::P || keyCode == keys::Pause) RulesOfInput().PauseOrResume();
 }
 
 // Only the arrows are released: a fire stays pending until it is carried out.
@@ -150,7 +143,7 @@ void PlayfieldWindow::OnMouseDown(int button, int shift, int /*x*/, int /*y*/) {
 void PlayfieldWindow::OnClick(int control) {
   for (int i = 0; i < EnemyCount; ++i) {
     if (control != Enemies[static_cast<std::size_t>(i)].Index()) continue;
-    SteerShotAt(i);
+    RulesOfInput().SteerShotAt(i);
     return;
   }
 }

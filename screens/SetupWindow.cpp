@@ -10,7 +10,7 @@ namespace {
 
 constexpr Font SmallFont{PGothic, 11.25};
 
-const WindowLayout Form5Layout{
+const WindowLayout SetupWindowLayout{
     .name = "Form5",
     .caption = "Quorvan Windows / 32 (95/NT)",
     .border = Border::FixedSingle,
@@ -94,7 +94,7 @@ const WindowLayout Form5Layout{
 
 }  // namespace
 
-SetupWindow::SetupWindow() : Window(Form5Layout) {}
+SetupWindow::SetupWindow() : Window(SetupWindowLayout) {}
 
 SetupWindow& EditionSetup() {
   static SetupWindow window;

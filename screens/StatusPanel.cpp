@@ -40,7 +40,7 @@ ControlLayout Separator(const char* name, int x) {
           .fore = Cyan};
 }
 
-const WindowLayout Form3Layout{
+const WindowLayout StatusPanelLayout{
     .name = "Form3",
     .caption = "Ｑｕｏｒｖａｎ Windows/Custom",
     .border = Border::FixedSingle,
@@ -86,7 +86,7 @@ const WindowLayout Form3Layout{
 
 }  // namespace
 
-StatusPanelWindow::StatusPanelWindow() : Window(Form3Layout) {}
+StatusPanelWindow::StatusPanelWindow() : Window(StatusPanelLayout) {}
 
 StatusPanelWindow& StatusPanel() {
   static StatusPanelWindow window;
@@ -124,8 +124,8 @@ void StatusPanelWindow::PullPlayfieldUnder() {
 
 void StatusPanelWindow::OnLoad() {
   StandOnPlayfield();
-  if (G.Edition == 1) SetCaption("Quorvan Windows /32");
-  if (G.Edition == 2) SetCaption("Quorvan KP / 32");
+  if (G.Edition == Edition::Standard) SetCaption("Quorvan Windows /32");
+  if (G.Edition == Edition::Vistrel) SetCaption("Quorvan KP / 32");
 }
 
 // Its title bar makes it taller than it was when it loaded.

@@ -80,7 +80,7 @@ void Window::Move(const WindowRect& rect) { Tk().MoveWindow(Id(), rect); }
 void Window::SetCaption(const std::string& caption) { Tk().SetWindowCaption(Id(), caption); }
 void Window::SetBackColor(Rgb colour) { Tk().SetBackColor(Id(), colour); }
 void Window::SetFocus() { Tk().SetFocus(Id()); }
-void Window::Cls() { Tk().ClearSurface(Id()); }
+void Window::ClearSurface() { Tk().ClearSurface(Id()); }
 void Window::Print(int x, int y, const std::string& text) { Tk().PrintText(Id(), x, y, text); }
 int Window::TextHeight(const std::string& text) { return Tk().TextHeight(Id(), text); }
 void Window::DrawLine(int x1, int y1, int x2, int y2, Rgb colour) {

@@ -54,7 +54,7 @@ class Window : public WindowEvents {
   void SetFocus();
 
   // The drawing surface: cleared, printed on, drawn on.
-  void Cls();
+  void ClearSurface();
   void Print(int x, int y, const std::string& text);
   int TextHeight(const std::string& text);
   void DrawLine(int x1, int y1, int x2, int y2, Rgb colour);

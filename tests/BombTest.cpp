@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "character/Bomb.h"
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
+#include "game/GameObserver.h"
 #include "game/GameState.h"
-#include "game/Hooks.h"
 #include "game/Random.h"
 #include "screens/Palette.h"
 #include "screens/PictureBanks.h"
@@ -27,8 +27,8 @@ std::vector<std::string> Files(const std::vector<std::pair<std::string, int>>& w
 class BombTest : public ::testing::Test {
  protected:
   BombTest() {
-    FillWorkingBanks(1);
-    G.Edition = 1;
+    FillWorkingBanks(Edition::Standard);
+    G.Edition = Edition::Standard;
     G.Energy = 100;
     G.EnemiesLeft = 30;
     G.PlayerX = 10;
@@ -55,10 +55,10 @@ TEST_F(BombTest, ABombFallsFourRowsAFrameAndIsTestedOncePastRowTwentyTwo) {
   std::vector<int> rows;
   for (int n = 0; n < 5; ++n) {
     UpdateBomb();
-    rows.push_back(Playfield().Bomb.Top() / 240);
+    rows.push_back(Playfield().Bomb.Top() / GridCell);
     EXPECT_TRUE(G.BombActive);
     EXPECT_TRUE(Playfield().Bomb.Visible());
-    EXPECT_EQ(Playfield().Bomb.Left(), 3 * 240);
+    EXPECT_EQ(Playfield().Bomb.Left(), 3 * GridCell);
   }
   EXPECT_EQ(rows, (std::vector<int>{5, 9, 13, 17, 21}));
   UpdateBomb();
@@ -69,7 +69,7 @@ TEST_F(BombTest, ABombFallsFourRowsAFrameAndIsTestedOncePastRowTwentyTwo) {
   G.BombY = 18;  // drawn on row 22 next
   UpdateBomb();
   EXPECT_TRUE(G.BombActive);
-  EXPECT_EQ(Playfield().Bomb.Top(), 22 * 240);
+  EXPECT_EQ(Playfield().Bomb.Top(), 22 * GridCell);
   G.BombY = 19;
   UpdateBomb();
   EXPECT_FALSE(G.BombActive);
@@ -141,8 +141,8 @@ TEST_F(BombTest, WithNoEnemyInTheColumnAReflectionIsOnlyTheBeamAndItsSound) {
   for (int step = 0; step < 23; ++step)
     world.toolkit.At(5 * step + 2, [&] {
       EXPECT_TRUE(beam.Visible());
-      EXPECT_EQ(beam.Left(), 11 * 240);
-      beamRows.push_back(beam.Top() / 240);
+      EXPECT_EQ(beam.Left(), 11 * GridCell);
+      beamRows.push_back(beam.Top() / GridCell);
     });
   DropOnto(11);
   std::vector<int> expectedRows;
@@ -170,7 +170,7 @@ TEST_F(BombTest, AReflectionDestroysEveryEnemyCoveringTheColumnOnAnyRow) {
   G.EnemyX[6] = 12;  // beside the column
   G.EnemyX[0] = 9;
   // Slot 1 reappears in the column itself (11, 5); slot 4 on (20, 10).
-  QueueRandomValues({11.5 / 39, 0.25, 20.5 / 39, 0.5}, false);
+  QueueRandomValues({test::DrawOfColumn(11), 0.25, test::DrawOfColumn(20), 0.5}, false);
   DropOnto(11);
   EXPECT_EQ(G.EnemiesLeft, 28);
   EXPECT_EQ(G.Score, 1100);
@@ -180,8 +180,8 @@ TEST_F(BombTest, AReflectionDestroysEveryEnemyCoveringTheColumnOnAnyRow) {
   EXPECT_EQ(G.EnemyY[4], 10);
   EXPECT_EQ(G.EnemyX[6], 12);
   EXPECT_EQ(G.EnemyX[0], 9);
-  EXPECT_EQ(Playfield().Explosion.Left(), 10 * 240);  // the last blast: slot 4's old cell
-  EXPECT_EQ(Playfield().Explosion.Top(), 20 * 240);
+  EXPECT_EQ(Playfield().Explosion.Left(), 10 * GridCell);  // the last blast: slot 4's old cell
+  EXPECT_EQ(Playfield().Explosion.Top(), 20 * GridCell);
   EXPECT_EQ(Files(world.wav), (std::vector<std::string>{"Ching.Wav", "Bang1.Wav", "Bang1.Wav"}));
   std::vector<int> waits(23, 5);
   waits.push_back(300);
@@ -196,7 +196,7 @@ TEST_F(BombTest, TheBeamTakesAnItemCoveringItsColumnOnAnyRow) {
   G.WingNo = Wing::Mirror;
   G.Energy = 40;
   G.WingItemActive = true;
-  G.WingItemKind = 10;
+  G.WingItemKind = ItemKind::Energy();
   G.WingItemX = 12;  // covers 12 and 13: missed by a beam in column 11
   G.WingItemY = 2;
   DropOnto(11);
@@ -219,20 +219,20 @@ TEST(BombInPlay, ABombFromTheTopRowHitsOnItsSixthUpdate) {
                                      " 0.99 0.99  0.99  0.01 0.0  0.99 ...\nstop frames 8\n");
   std::vector<int> rows;
   for (int n = 1; n <= 6; ++n) {
-    EXPECT_TRUE(run.Frame(n)["BombActive"].Bool());
-    rows.push_back(run.Frame(n)["sprites"]["Image5"]["top"].Int() / 240);
+    EXPECT_TRUE(run.Frame(n)["BombActive"].get<bool>());
+    rows.push_back(run.Frame(n)["sprites"]["Image5"]["top"].get<int>() / GridCell);
   }
   EXPECT_EQ(rows, (std::vector<int>{1, 5, 9, 13, 17, 21}));
   const auto& hit = run.Frame(7);
-  EXPECT_FALSE(hit["BombActive"].Bool());
-  EXPECT_FALSE(hit["sprites"]["Image5"]["visible"].Bool());
-  EXPECT_NEAR(hit["Energy"].Num(), run.Frame(6)["Energy"].Num() - 20.02, 1e-3);
-  EXPECT_EQ(hit["t"].Int() - run.Frame(6)["t"].Int(), 160 + 200);
+  EXPECT_FALSE(hit["BombActive"].get<bool>());
+  EXPECT_FALSE(hit["sprites"]["Image5"]["visible"].get<bool>());
+  EXPECT_NEAR(hit["Energy"].get<double>(), run.Frame(6)["Energy"].get<double>() - 20.02, 1e-3);
+  EXPECT_EQ(hit["t"].get<int>() - run.Frame(6)["t"].get<int>(), 160 + 200);
   const auto sounds = run.Of("wav");
   ASSERT_FALSE(sounds.empty());
-  EXPECT_EQ(sounds.back()["file"].Str(), "Bang2.Wav");
-  EXPECT_LT(sounds.back()["t"].Int(), hit["t"].Int());
-  EXPECT_GT(sounds.back()["t"].Int(), run.Frame(6)["t"].Int());
+  EXPECT_EQ(sounds.back()["file"].get<std::string>(), "Bang2.Wav");
+  EXPECT_LT(sounds.back()["t"].get<int>(), hit["t"].get<int>());
+  EXPECT_GT(sounds.back()["t"].get<int>(), run.Frame(6)["t"].get<int>());
 }
 
 TEST(BombInPlay, TheMirrorWingReflectsTheBombOntoTheEnemyThatDroppedIt) {
@@ -240,18 +240,19 @@ TEST(BombInPlay, TheMirrorWingReflectsTheBombOntoTheEnemyThatDroppedIt) {
                                      " 0.99 0.99  0.99  0.01 0.0  0.99 ...\n"
                                      "at 1 key down 145\nentry 7\nstop frames 8\n");
   const auto& hit = run.Frame(7);
-  EXPECT_EQ(hit["WingNo"].Int(), 7);
-  EXPECT_EQ(hit["EnemiesLeft"].Int(), 49);
-  EXPECT_EQ(hit["Score"].Int(), 50);
-  EXPECT_EQ(hit["EnemyX"][0].Int(), 38);  // reappeared on (38, 19)
-  EXPECT_EQ(hit["EnemyY"][0].Int(), 19);
-  EXPECT_EQ(hit["labels"]["ScoreLabel"].Str(), "0");
-  EXPECT_FALSE(hit["sprites"]["Image8"]["visible"].Bool());
-  EXPECT_NEAR(hit["Energy"].Num(), run.Frame(6)["Energy"].Num() - 0.02, 1e-3);
-  EXPECT_EQ(hit["t"].Int() - run.Frame(6)["t"].Int(), 160 + 23 * 5 + 300);
+  EXPECT_EQ(hit["WingNo"].get<int>(), 7);
+  EXPECT_EQ(hit["EnemiesLeft"].get<int>(), 49);
+  EXPECT_EQ(hit["Score"].get<int>(), 50);
+  EXPECT_EQ(hit["EnemyX"][0].get<int>(), 38);  // reappeared on (38, 19)
+  EXPECT_EQ(hit["EnemyY"][0].get<int>(), 19);
+  EXPECT_EQ(hit["labels"]["ScoreLabel"].get<std::string>(), "0");
+  EXPECT_FALSE(hit["sprites"]["Image8"]["visible"].get<bool>());
+  EXPECT_NEAR(hit["Energy"].get<double>(), run.Frame(6)["Energy"].get<double>() - 0.02, 1e-3);
+  EXPECT_EQ(hit["t"].get<int>() - run.Frame(6)["t"].get<int>(), 160 + 23 * 5 + 300);
   std::vector<std::string> files;
   for (const auto& w : run.Of("wav"))
-    if (w["t"].Int() > run.Frame(6)["t"].Int()) files.push_back(w["file"].Str());
+    if (w["t"].get<int>() > run.Frame(6)["t"].get<int>())
+      files.push_back(w["file"].get<std::string>());
   EXPECT_EQ(files, (std::vector<std::string>{"Ching.Wav", "Bang1.Wav"}));
 }
 
@@ -263,13 +264,13 @@ TEST(BombInPlay, AHitThatTakesTheEnergyBelowZeroLosesTheStageInThatFrame) {
                                      "stop games 1\n");
   const auto frames = run.Frames();
   const auto& last = frames.back();
-  EXPECT_EQ(last["n"].Int(), 4050);
-  const double before = run.Frame(4049)["Energy"].Num();
+  EXPECT_EQ(last["n"].get<int>(), 4050);
+  const double before = run.Frame(4049)["Energy"].get<double>();
   EXPECT_GT(before, 18.9);
   EXPECT_LT(before, 20);
-  EXPECT_LT(last["Energy"].Num(), 0);
+  EXPECT_LT(last["Energy"].get<double>(), 0);
   ASSERT_EQ(run.Of("stage_end").size(), 1u);
-  EXPECT_EQ(run.Of("stage_end")[0]["StageResult"].Int(), 1);
+  EXPECT_EQ(run.Of("stage_end")[0]["StageResult"].get<int>(), 1);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include "character/Character.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
+#include "screens/GridPlacement.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
 #include "tests/TestWorld.h"
@@ -54,14 +54,18 @@ TEST_F(MoveCharacterTest, FireLaunchesAShotAboveTheCharacter) {
 }
 
 TEST_F(MoveCharacterTest, TheSweepingWingsCostMoreEnergyPerShot) {
-  const std::pair<int, float> costs[] = {{5, 96}, {10, 93}, {0, 99}, {4, 99}, {9, 99}};
+  const std::pair<Wing, float> costs[] = {{Wing::AllHalf, 96},
+                                          {Wing::Super, 93},
+                                          {Wing::None, 99},
+                                          {Wing::Slant, 99},
+                                          {Wing::Follow, 99}};
   for (const auto& [wing, left] : costs) {
     G.Energy = 100;
     G.ShotActive = false;
-    G.WingNo = WingNumbered(wing);
+    G.WingNo = wing;
     G.InputCommand = Command::Fire;
     MoveCharacter();
-    EXPECT_EQ(G.Energy, left) << "Wing " << wing;
+    EXPECT_EQ(G.Energy, left) << "Wing " << WingNumber(wing);
   }
 }
 
@@ -117,8 +121,8 @@ TEST_F(MoveCharacterTest, TheCharacterIsDrawnOnRowTwentyThreeEveryFrame) {
   G.PlayerX = 5;
   PlaceOnGrid(5, 22, Playfield().Character);
   MoveCharacter();
-  EXPECT_EQ(Playfield().Character.Top(), 23 * 240);
-  EXPECT_EQ(Playfield().Character.Left(), 5 * 240);
+  EXPECT_EQ(Playfield().Character.Top(), 23 * GridCell);
+  EXPECT_EQ(Playfield().Character.Left(), 5 * GridCell);
 }
 
 TEST(CharacterInPlay, StandsOnRowTwentyTwoAfterSetupAndTwentyThreeFromTheFirstFrame) {
@@ -128,14 +132,14 @@ TEST(CharacterInPlay, StandsOnRowTwentyTwoAfterSetupAndTwentyThreeFromTheFirstFr
       "stop frames 5\n");
   const auto starts = run.Of("stage_start");
   ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0]["sprites"]["Image1"]["top"].Int(), 22 * 240);
-  EXPECT_TRUE(starts[0]["sprites"]["Image1"]["visible"].Bool());
-  EXPECT_EQ(run.Frame(1)["sprites"]["Image1"]["top"].Int(), 23 * 240);
-  EXPECT_EQ(run.Frame(1)["PlayerX"].Int(), 0);
-  EXPECT_EQ(run.Frame(2)["PlayerX"].Int(), 1);
-  EXPECT_EQ(run.Frame(3)["PlayerX"].Int(), 2);
-  EXPECT_EQ(run.Frame(4)["PlayerX"].Int(), 2);
-  EXPECT_EQ(run.Frame(5)["sprites"]["Image1"]["left"].Int(), 2 * 240);
+  EXPECT_EQ(starts[0]["sprites"]["Image1"]["top"].get<int>(), 22 * GridCell);
+  EXPECT_TRUE(starts[0]["sprites"]["Image1"]["visible"].get<bool>());
+  EXPECT_EQ(run.Frame(1)["sprites"]["Image1"]["top"].get<int>(), 23 * GridCell);
+  EXPECT_EQ(run.Frame(1)["PlayerX"].get<int>(), 0);
+  EXPECT_EQ(run.Frame(2)["PlayerX"].get<int>(), 1);
+  EXPECT_EQ(run.Frame(3)["PlayerX"].get<int>(), 2);
+  EXPECT_EQ(run.Frame(4)["PlayerX"].get<int>(), 2);
+  EXPECT_EQ(run.Frame(5)["sprites"]["Image1"]["left"].get<int>(), 2 * GridCell);
 }
 
 }  // namespace

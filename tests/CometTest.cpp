@@ -47,7 +47,7 @@ TEST_F(CometTest, TheCometReachesTwoCellsEitherWayButNotThree) {
   EnemyOn(3, 12, 7);
   EnemyOn(5, 10, 8);
   // Slot 0 reappears on (30, 15), slot 3 on (20, 16).
-  QueueRandomValues({30.5 / 39, 0.75, 20.5 / 39, 0.8}, false);
+  QueueRandomValues({test::DrawOfColumn(30), 0.75, test::DrawOfColumn(20), 0.8}, false);
   CometTo(10, 5);
   EXPECT_EQ(EnemyCell(0), std::make_pair(30, 15));
   EXPECT_EQ(EnemyCell(3), std::make_pair(20, 16));
@@ -57,8 +57,8 @@ TEST_F(CometTest, TheCometReachesTwoCellsEitherWayButNotThree) {
   EXPECT_EQ(G.Score, 20);
   EXPECT_EQ(world.wav.size(), 2u);
   EXPECT_EQ(world.wav.at(0).first, "Bang1.Wav");
-  EXPECT_EQ(Playfield().Explosion.Left(), 12 * 240);  // slot 3 blasted last
-  EXPECT_EQ(Playfield().Explosion.Top(), 7 * 240);
+  EXPECT_EQ(Playfield().Explosion.Left(), 12 * GridCell);  // slot 3 blasted last
+  EXPECT_EQ(Playfield().Explosion.Top(), 7 * GridCell);
   EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "20");
   EXPECT_EQ(StatusPanel().EnemyLabel.Caption(), "28");
   EXPECT_TRUE(G.CometActive);
@@ -69,7 +69,7 @@ TEST_F(CometTest, EnemiesInReachAreDestroyedInSlotOrderAndARespawnInReachWaitsAN
   EnemyOn(4, 11, 12);
   EnemyOn(6, 9, 9);
   // Slot 1 reappears on (12, 12), still in reach: it survives this update.
-  QueueRandomValues({12.5 / 39, 0.625, 0.99, 0.99, 0.99, 0.99}, false);
+  QueueRandomValues({test::DrawOfColumn(12), 0.625, 0.99, 0.99, 0.99, 0.99}, false);
   CometTo(10, 10);
   EXPECT_EQ(G.Score, 30);
   EXPECT_EQ(G.EnemiesLeft, 27);
@@ -85,7 +85,7 @@ TEST_F(CometTest, EnemiesInReachAreDestroyedInSlotOrderAndARespawnInReachWaitsAN
 }
 
 TEST_F(CometTest, TheCometTakesTheWingItemInReachForFiveHundred) {
-  test::PutWingItem(10, 13, 5);
+  test::PutWingItem(ItemKind::Energy(), 13, 5);
   CometTo(10, 5);
   EXPECT_TRUE(G.WingItemActive);
   G.WingItemX = 12;
@@ -108,7 +108,7 @@ TEST_F(CometTest, ACometIsDrawnOnTwentyThreeCellsAndGoneOnTheNextUpdate) {
   for (int k = 1; k <= 22; ++k) {
     UpdateComet();
     EXPECT_TRUE(comet.Visible());
-    EXPECT_EQ(comet.Left(), (14 + k) * 240);
+    EXPECT_EQ(comet.Left(), (14 + k) * GridCell);
     EXPECT_EQ(comet.Top(), k * 240);
   }
   EXPECT_TRUE(G.CometActive);
@@ -141,30 +141,30 @@ const char* const CometAndBomb =
 
 TEST(CometInPlay, ACometFallsToTheBottomAfterABombTakesTheCometWing) {
   const auto run = test::RunScenario(std::string(CometAndBomb) + "stop frames 40\n");
-  EXPECT_EQ(run.Frame(6)["WingNo"].Int(), 8);
-  EXPECT_EQ(run.Frame(7)["WingNo"].Int(), 0);  // the bomb from slot 0 lands
+  EXPECT_EQ(run.Frame(6)["WingNo"].get<int>(), 8);
+  EXPECT_EQ(run.Frame(7)["WingNo"].get<int>(), 0);  // the bomb from slot 0 lands
   for (int n = 1; n <= 23; ++n) {
     const auto& f = run.Frame(n);
-    ASSERT_TRUE(f["CometActive"].Bool()) << n;
-    EXPECT_EQ(f["CometX"].Int(), n - 1);
-    EXPECT_EQ(f["CometY"].Int(), n - 1);
-    EXPECT_EQ(f["sprites"]["Image7"]["top"].Int(), (n - 1) * 240);
+    ASSERT_TRUE(f["CometActive"].get<bool>()) << n;
+    EXPECT_EQ(f["CometX"].get<int>(), n - 1);
+    EXPECT_EQ(f["CometY"].get<int>(), n - 1);
+    EXPECT_EQ(f["sprites"]["Image7"]["top"].get<int>(), (n - 1) * GridCell);
   }
-  for (int n = 24; n <= 40; ++n) EXPECT_FALSE(run.Frame(n)["CometActive"].Bool()) << n;
-  EXPECT_FALSE(run.Frame(24)["sprites"]["Image7"]["visible"].Bool());
+  for (int n = 24; n <= 40; ++n) EXPECT_FALSE(run.Frame(n)["CometActive"].get<bool>()) << n;
+  EXPECT_FALSE(run.Frame(24)["sprites"]["Image7"]["visible"].get<bool>());
 }
 
 TEST(CometInPlay, AnEnemyRespawnedInReachIsDestroyedAgainInALaterFrame) {
   const auto run = test::RunScenario(std::string(CometAndBomb) + "stop frames 6\n");
   // Slot 0 walks into the comet's reach and keeps reappearing on (2, 1).
   std::vector<int> left;
-  for (int n = 1; n <= 6; ++n) left.push_back(run.Frame(n)["EnemiesLeft"].Int());
+  for (int n = 1; n <= 6; ++n) left.push_back(run.Frame(n)["EnemiesLeft"].get<int>());
   EXPECT_EQ(left, (std::vector<int>{50, 49, 48, 47, 47, 47}));
-  EXPECT_EQ(run.Frame(4)["Score"].Int(), 30);
-  EXPECT_EQ(run.Frame(4)["labels"]["ScoreLabel"].Str(), "30");
-  EXPECT_EQ(run.Frame(4)["labels"]["EnemyLabel"].Str(), "47");
-  EXPECT_EQ(run.Frame(4)["EnemyX"][0].Int(), 2);
-  EXPECT_EQ(run.Frame(4)["EnemyY"][0].Int(), 1);
+  EXPECT_EQ(run.Frame(4)["Score"].get<int>(), 30);
+  EXPECT_EQ(run.Frame(4)["labels"]["ScoreLabel"].get<std::string>(), "30");
+  EXPECT_EQ(run.Frame(4)["labels"]["EnemyLabel"].get<std::string>(), "47");
+  EXPECT_EQ(run.Frame(4)["EnemyX"][0].get<int>(), 2);
+  EXPECT_EQ(run.Frame(4)["EnemyY"][0].get<int>(), 1);
 }
 
 }  // namespace

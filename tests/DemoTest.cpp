@@ -38,12 +38,13 @@ class DemoTest : public ::testing::Test {
 std::vector<std::string> Texts(const test::SimRun& run) {
   std::vector<std::string> out;
   for (const auto& e : run.events) {
-    const auto& ev = e["ev"].Str();
+    const auto& ev = e["ev"].get<std::string>();
     if (ev == "window")
-      out.push_back(std::to_string(e["t"].Int()) + " " + e["name"].Str() + " " + e["action"].Str());
+      out.push_back(std::to_string(e["t"].get<int>()) + " " + e["name"].get<std::string>() + " " +
+                    e["action"].get<std::string>());
     if (ev == "wav")
-      out.push_back(std::to_string(e["t"].Int()) + " " + e["file"].Str() + " " +
-                    std::to_string(e["flags"].Int()));
+      out.push_back(std::to_string(e["t"].get<int>()) + " " + e["file"].get<std::string>() + " " +
+                    std::to_string(e["flags"].get<int>()));
   }
   return out;
 }

@@ -25,7 +25,7 @@ TEST_F(WanderEnemyTest, TheFirstDrawPicksTheEnemyAndTheSecondItsDirection) {
   QueueRandomValues({0.3, 0.6}, false);  // slot 2, direction 3: down
   WanderEnemy();
   EXPECT_EQ(G.EnemyY[2], 6);
-  EXPECT_EQ(Playfield().Enemies[2].Top(), 6 * 240);
+  EXPECT_EQ(Playfield().Enemies[2].Top(), 6 * GridCell);
   GameState expected = before;
   expected.EnemyY[2] = 6;
   EXPECT_EQ(G, expected);  // the other seven keep their cells
@@ -52,7 +52,7 @@ TEST_F(WanderEnemyTest, TheBoundsKeepEnemiesOnColumnsZeroToThirtyEightAndRowsZer
   EXPECT_EQ(G.EnemyY[6], 20);
   EXPECT_EQ(G.EnemyX[5], 0);
   EXPECT_EQ(G.EnemyY[4], 0);
-  EXPECT_EQ(Playfield().Enemies[7].Left(), 38 * 240);  // placed even when it did not move
+  EXPECT_EQ(Playfield().Enemies[7].Left(), 38 * GridCell);  // placed even when it did not move
 }
 
 TEST(Explosion, TheMarkerHidesTwoHundredMillisecondsAfterTheLastBlast) {
@@ -86,8 +86,10 @@ TEST(EnemiesInPlay, ExactlyOneEnemyMovesEveryFrame) {
   for (int n = 2; n <= 40; ++n) {
     int moved = 0;
     for (std::size_t i = 0; i < 8; ++i) {
-      const int dx = run.Frame(n)["EnemyX"][i].Int() - run.Frame(n - 1)["EnemyX"][i].Int();
-      const int dy = run.Frame(n)["EnemyY"][i].Int() - run.Frame(n - 1)["EnemyY"][i].Int();
+      const int dx =
+          run.Frame(n)["EnemyX"][i].get<int>() - run.Frame(n - 1)["EnemyX"][i].get<int>();
+      const int dy =
+          run.Frame(n)["EnemyY"][i].get<int>() - run.Frame(n - 1)["EnemyY"][i].get<int>();
       EXPECT_LE(std::abs(dx) + std::abs(dy), 1);
       moved += std::abs(dx) + std::abs(dy);
     }

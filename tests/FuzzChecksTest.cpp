@@ -7,8 +7,9 @@
 #include "fuzz/Invariants.h"
 #include "fuzz/RandomPlay.h"
 #include "game/GameState.h"
-#include "platform/headless/Scenario.h"
+#include "game/Grid.h"
 #include "platform/headless/Simulator.h"
+#include "platform/record/Scenario.h"
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
@@ -70,13 +71,14 @@ TEST(FuzzChecks, EachFaultIsNamedByItsCheck) {
       {"WingNoInRange", [] { G.WingNo = WingNumbered(11); }},
       {"StageNoInRange", [] { G.StageNo = -1; }},
       {"EnemiesLeftWithin16Bits", [] { G.EnemiesLeft = 32768; }},
-      {"CharacterSpriteShowsTheCharacter", [] { Playfield().Character.MoveTo(0, 22 * 240); }},
+      {"CharacterSpriteShowsTheCharacter", [] { Playfield().Character.MoveTo(0, 22 * GridCell); }},
       {"CharacterSpriteShowsTheCharacter",
        [] { Playfield().Character.CopyPictureFrom(WorkingBanks().CharacterPictures[1]); }},
       {"EnemySpritesShowTheEnemies", [] { Playfield().Enemies[7].Hide(); }},
       {"WingItemSpriteShowsTheItem",
        [] {
-         Playfield().WingItem.CopyPictureFrom(WorkingBanks().CharacterPictures[G.WingItemKind]);
+         Playfield().WingItem.CopyPictureFrom(
+             WorkingBanks().CharacterPictures[static_cast<std::size_t>(G.WingItemKind.Number())]);
        }},
       {"WingItemSpriteShowsTheItem", [] { G.WingItemActive = false; }},
       {"BombSpriteShowsTheBomb", [] { G.BombY += 1; }},

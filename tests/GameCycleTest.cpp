@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
 #include "game/GameState.h"
 #include "tests/TestWorld.h"
 
@@ -50,21 +50,21 @@ TEST(GameCycle, AStageLostByTheDrainAloneEndsWithTheLabelAtMinusOne) {
   ASSERT_GT(frames.size(), 2u);
   const auto& last = frames.back();
   const auto& before = frames[frames.size() - 2];
-  EXPECT_LT(last["Energy"].Num(), 0);
-  EXPECT_GE(before["Energy"].Num(), 0);
-  EXPECT_EQ(last["labels"]["EnergyLabel"].Str(), "-1");
-  EXPECT_EQ(frames.front()["labels"]["EnergyLabel"].Str(), "99");
+  EXPECT_LT(last["Energy"].get<double>(), 0);
+  EXPECT_GE(before["Energy"].get<double>(), 0);
+  EXPECT_EQ(last["labels"]["EnergyLabel"].get<std::string>(), "-1");
+  EXPECT_EQ(frames.front()["labels"]["EnergyLabel"].get<std::string>(), "99");
   // 100 drained by 0.02 a frame: about 5001 frames of 160 ms.
   EXPECT_NEAR(static_cast<double>(frames.size()), 5001, 2);
-  EXPECT_EQ(last["t"].Num(), DemoEndMs + 160.0 * static_cast<double>(frames.size()));
+  EXPECT_EQ(last["t"].get<double>(), DemoEndMs + 160.0 * static_cast<double>(frames.size()));
   ASSERT_EQ(run.Of("stage_end").size(), 1u);
-  EXPECT_EQ(run.Of("stage_end")[0]["StageResult"].Int(), 1);
+  EXPECT_EQ(run.Of("stage_end")[0]["StageResult"].get<int>(), 1);
   EXPECT_EQ(run.code, 0);
 }
 
 TEST(GameCycle, FramesArePacedByTheFrameTimer) {
   const auto run = test::RunScenario("rnd 0.99 ...\nstop frames 5\n");
-  for (int n = 1; n <= 5; ++n) EXPECT_EQ(run.Frame(n)["t"].Int(), DemoEndMs + 160 * n);
+  for (int n = 1; n <= 5; ++n) EXPECT_EQ(run.Frame(n)["t"].get<int>(), DemoEndMs + 160 * n);
 }
 
 TEST(SpawnTests, AForcedBombStartsOneRowBelowTheDrawnEnemy) {
@@ -72,19 +72,19 @@ TEST(SpawnTests, AForcedBombStartsOneRowBelowTheDrawnEnemy) {
   const auto run =
       test::RunScenario(WithDraws("0.0 0.0  0.99  0.01 0.40  0.99 ...", "stop frames 1\n"));
   const auto& f = run.Frame(1);
-  EXPECT_TRUE(f["BombActive"].Bool());
-  EXPECT_EQ(f["BombX"].Int(), 19);  // Int(0.5 * 39)
-  EXPECT_EQ(f["BombY"].Int(), 8);   // Int(0.5 * 15) + 1
-  EXPECT_EQ(f["sprites"]["Image5"]["left"].Int(), 19 * 240);
-  EXPECT_EQ(f["sprites"]["Image5"]["top"].Int(), 8 * 240);
-  EXPECT_TRUE(f["sprites"]["Image5"]["visible"].Bool());
+  EXPECT_TRUE(f["BombActive"].get<bool>());
+  EXPECT_EQ(f["BombX"].get<int>(), 19);  // Int(0.5 * 39)
+  EXPECT_EQ(f["BombY"].get<int>(), 8);   // Int(0.5 * 15) + 1
+  EXPECT_EQ(f["sprites"]["Image5"]["left"].get<int>(), 19 * GridCell);
+  EXPECT_EQ(f["sprites"]["Image5"]["top"].get<int>(), 8 * GridCell);
+  EXPECT_TRUE(f["sprites"]["Image5"]["visible"].get<bool>());
 }
 
 TEST(SpawnTests, TheBombIsLikelierOnLaterStages) {
   // 0.07 drops no bomb on the first stage (0.05) but does on the second (0.10).
   const auto first =
       test::RunScenario(WithDraws("0.0 0.0  0.99  0.07  0.99 ...", "stop frames 1\n"));
-  EXPECT_FALSE(first.Frame(1)["BombActive"].Bool());
+  EXPECT_FALSE(first.Frame(1)["BombActive"].get<bool>());
   // Frame 1 clears the first stage; the draws for the second are queued
   // while its clear screen waits for "O K".
   std::string scenario = "rnd 0.99 ...\nat 1 key down 93\nentry 0\nat ";
@@ -93,23 +93,23 @@ TEST(SpawnTests, TheBombIsLikelierOnLaterStages) {
   scenario += Scatter;
   scenario += " 0.0 0.0 0.99 0.07 0.5 0.99 ...\nstop frames 2\n";
   const auto second = test::RunScenario(scenario);
-  EXPECT_EQ(second.Frame(2)["StageNo"].Int(), 1);
-  EXPECT_TRUE(second.Frame(2)["BombActive"].Bool());
+  EXPECT_EQ(second.Frame(2)["StageNo"].get<int>(), 1);
+  EXPECT_TRUE(second.Frame(2)["BombActive"].get<bool>());
 }
 
 TEST(SpawnTests, AWingItemEntersAtTheLeftEdgeWithAKindFromOneToTen) {
   const auto low =
       test::RunScenario(WithDraws("0.0 0.0  0.005 0.0 0.0  0.99 ...", "stop frames 1\n"));
-  EXPECT_TRUE(low.Frame(1)["WingItemActive"].Bool());
-  EXPECT_EQ(low.Frame(1)["WingItemX"].Int(), 0);
-  EXPECT_EQ(low.Frame(1)["WingItemY"].Int(), 0);
-  EXPECT_EQ(low.Frame(1)["WingItemKind"].Int(), 1);
+  EXPECT_TRUE(low.Frame(1)["WingItemActive"].get<bool>());
+  EXPECT_EQ(low.Frame(1)["WingItemX"].get<int>(), 0);
+  EXPECT_EQ(low.Frame(1)["WingItemY"].get<int>(), 0);
+  EXPECT_EQ(low.Frame(1)["WingItemKind"].get<int>(), 1);
   const auto high =
       test::RunScenario(WithDraws("0.0 0.0  0.005 0.9999 0.9999  0.99 ...", "stop frames 1\n"));
-  EXPECT_EQ(high.Frame(1)["WingItemY"].Int(), 19);
-  EXPECT_EQ(high.Frame(1)["WingItemKind"].Int(), 10);
-  EXPECT_TRUE(high.Frame(1)["sprites"]["Image4"]["visible"].Bool());
-  EXPECT_EQ(high.Frame(1)["sprites"]["Image4"]["top"].Int(), 19 * 240);
+  EXPECT_EQ(high.Frame(1)["WingItemY"].get<int>(), 19);
+  EXPECT_EQ(high.Frame(1)["WingItemKind"].get<int>(), 10);
+  EXPECT_TRUE(high.Frame(1)["sprites"]["Image4"]["visible"].get<bool>());
+  EXPECT_EQ(high.Frame(1)["sprites"]["Image4"]["top"].get<int>(), 19 * GridCell);
 }
 
 TEST(SpawnTests, TheCometNumberIsDrawnEvenWhenNoCometCanCome) {
@@ -117,20 +117,20 @@ TEST(SpawnTests, TheCometNumberIsDrawnEvenWhenNoCometCanCome) {
   // test drawn nothing, frame 2 would have moved slot 0 instead.
   const auto run = test::RunScenario(
       WithDraws("0.5 0.5  0.99  0.99  0.05   0.9 0.9  0.99 ...", "stop frames 2\n"));
-  EXPECT_FALSE(run.Frame(1)["CometActive"].Bool());
-  EXPECT_EQ(run.Frame(2)["EnemyY"][7].Int(), run.Frame(1)["EnemyY"][7].Int() - 1);
-  EXPECT_EQ(run.Frame(2)["EnemyY"][0].Int(), run.Frame(1)["EnemyY"][0].Int());
+  EXPECT_FALSE(run.Frame(1)["CometActive"].get<bool>());
+  EXPECT_EQ(run.Frame(2)["EnemyY"][7].get<int>(), run.Frame(1)["EnemyY"][7].get<int>() - 1);
+  EXPECT_EQ(run.Frame(2)["EnemyY"][0].get<int>(), run.Frame(1)["EnemyY"][0].get<int>());
 }
 
 TEST(SpawnTests, WithTheCometWingACometStartsInTheTopRow) {
   const auto run = test::RunScenario(WithDraws("0.0 0.0  0.99  0.99  0.05 0.9999  0.99 ...",
                                                "at 1 key down 145\nentry 8\nstop frames 1\n"));
   const auto& f = run.Frame(1);
-  EXPECT_EQ(f["WingNo"].Int(), 8);
-  EXPECT_TRUE(f["CometActive"].Bool());
-  EXPECT_EQ(f["CometX"].Int(), 14);
-  EXPECT_EQ(f["CometY"].Int(), 0);
-  EXPECT_TRUE(f["sprites"]["Image7"]["visible"].Bool());
+  EXPECT_EQ(f["WingNo"].get<int>(), 8);
+  EXPECT_TRUE(f["CometActive"].get<bool>());
+  EXPECT_EQ(f["CometX"].get<int>(), 14);
+  EXPECT_EQ(f["CometY"].get<int>(), 0);
+  EXPECT_TRUE(f["sprites"]["Image7"]["visible"].get<bool>());
 }
 
 }  // namespace

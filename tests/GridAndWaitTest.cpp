@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/GameState.h"
-#include "game/Grid.h"
+#include "screens/GridPlacement.h"
 #include "screens/Playfield.h"
 #include "tests/TestWorld.h"
 

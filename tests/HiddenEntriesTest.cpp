@@ -30,7 +30,7 @@ class HiddenEntriesTest : public ::testing::Test {
  protected:
   HiddenEntriesTest() {
     world.toolkit.SetListener(&typist);
-    G.Edition = 1;
+    G.Edition = Edition::Standard;
   }
   test::HeadlessWorld world;
   Typist typist;
@@ -91,8 +91,8 @@ TEST(HiddenEntriesInPlay, KillsBelowTheLowestCountEnteredKeepItWithinSixteenBits
   const auto run = test::RunScenario(
       "at 2 key down 145\nentry 10\nat 3 key down 93\nentry -40000\n"
       "at 3 key down space\nstop frames 3\n");
-  EXPECT_EQ(run.Frame(3)["EnemiesLeft"].Int(), -32768);
-  EXPECT_EQ(run.Frame(3)["Score"].Int(), 8 * 50);  // the kills still count for points
+  EXPECT_EQ(run.Frame(3)["EnemiesLeft"].get<int>(), -32768);
+  EXPECT_EQ(run.Frame(3)["Score"].get<int>(), 8 * 50);  // the kills still count for points
 }
 
 TEST_F(HiddenEntriesTest, AWingOutOfRangeAsksAgainWithTheValueJustEntered) {

@@ -3,9 +3,13 @@
 #include <cstdio>
 #include <sstream>
 
-#include "platform/headless/Scenario.h"
+#include "game/GameState.h"
 #include "platform/headless/Simulator.h"
+#include "platform/record/Scenario.h"
 #include "platform/replay/GameRecorder.h"
+#include "platform/replay/GameReplay.h"
+#include "screens/Playfield.h"
+#include "screens/Window.h"
 #include "sound/FileLookup.h"
 #include "tests/TestWorld.h"
 
@@ -59,15 +63,15 @@ void ExpectSameFrames(const test::SimRun& played, const test::SimRun& replayed, 
   const auto b = replayed.Frames();
   ASSERT_GE(a.size(), count);
   ASSERT_GE(b.size(), count);
-  for (std::size_t i = 0; i < count; ++i) ASSERT_EQ(a[i].value, b[i].value) << "frame " << i + 1;
+  for (std::size_t i = 0; i < count; ++i) ASSERT_EQ(a[i], b[i]) << "frame " << i + 1;
 }
 
 TEST(Recording, AGameRecordedReplaysFrameByFrameInTheSimulator) {
   const std::string recording = Record(PlayedGame);
   const auto played = test::RunScenario(PlayedGame);
   const auto replayed = test::RunScenario(recording);
-  EXPECT_EQ(played.Of("stage_start").back()["sprites"].value,
-            replayed.Of("stage_start").back()["sprites"].value);
+  EXPECT_EQ(played.Of("stage_start").back()["sprites"],
+            replayed.Of("stage_start").back()["sprites"]);
   ASSERT_EQ(played.Frames().size(), replayed.Frames().size());
   ExpectSameFrames(played, replayed, played.Frames().size());
   EXPECT_NE(recording.find("at 24 wait 3 key down 39 0\n"), std::string::npos) << recording;
@@ -91,6 +95,34 @@ TEST(Recording, ClosingTheSetupWindowEndsTheRecordingThere) {
   // Every stage clears at once, and the second setup window is closed.
   const std::string recording = Record("at 1 key down 93\nentry -32768\nstop setup 2\n");
   EXPECT_NE(recording.find("stop setup 2\n"), std::string::npos) << recording;
+}
+
+// The replay hands each recorded input of a frame to the game's own
+// handlers, as the player's hands did: a key, and a click on an enemy.
+TEST(Replay, RecordedKeysAndClicksOnEnemiesReachTheGame) {
+  const struct {
+    const char* recorded;
+    bool (*done)();
+  } cases[] = {
+      {"at 1 key down 39 0\n", [] { return G.InputCommand == Command::Right; }},
+      {"at 1 click 3\n",
+       [] { return G.ShotActive && G.TargetX == G.EnemyX[3] && G.TargetY == G.EnemyY[3]; }},
+  };
+  for (const auto& c : cases) {
+    test::HeadlessWorld world;
+    std::istringstream in(c.recorded);
+    GameReplay replay(world.toolkit, ParseScenario(in), [&world] { return world.toolkit.Now(); });
+    InstallToolkit(&replay);
+    Playfield().Show();  // through the replay, which learns the game's windows so
+    G.WingNo = Wing::Slant;
+    G.EnemyX[3] = 17;
+    G.EnemyY[3] = 6;
+    G.StageRunning = true;
+    replay.PumpEvents();
+    EXPECT_TRUE(c.done()) << c.recorded;
+    Window::ForgetAll();
+    InstallToolkit(&world.toolkit);
+  }
 }
 
 }  // namespace

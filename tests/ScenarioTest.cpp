@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "platform/headless/Scenario.h"
+#include "platform/record/Scenario.h"
 
 namespace quorvan {
 namespace {
@@ -82,20 +82,26 @@ TEST(Scenario, EditionsAndOkDelaysGoInTurnAndInputsNameTheirWaitAndStep) {
 }
 
 TEST(Scenario, MistakesNameTheirLine) {
-  EXPECT_EQ(ErrorOf("seed 1\nfly away\n"), "line 2: unknown directive \"fly\"");
-  EXPECT_NE(ErrorOf("rnd 1.0\n").find("line 1"), std::string::npos);
-  EXPECT_NE(ErrorOf("rnd\n").find("at least one"), std::string::npos);
-  EXPECT_NE(ErrorOf("rnd ...\n"), "");
-  EXPECT_NE(ErrorOf("at 0 key down 39\n"), "");
-  EXPECT_NE(ErrorOf("at 2 click 8\n"), "");
-  EXPECT_NE(ErrorOf("at 2 key sideways 39\n"), "");
-  EXPECT_NE(ErrorOf("edition 3\n"), "");
-  EXPECT_NE(ErrorOf("stop frames 0\n"), "");
-  EXPECT_NE(ErrorOf("seed -4\n"), "");
-  EXPECT_NE(ErrorOf("ok soon\n"), "");
-  EXPECT_NE(ErrorOf("at 4 wait 0 key down 39\n"), "");
-  EXPECT_NE(ErrorOf("at 4 wait 1\n"), "");
-  EXPECT_NE(ErrorOf("at 4 step 0 key down 39\n"), "");
+  const struct {
+    const char* text;
+    const char* message;
+  } cases[] = {
+      {"seed 1\nfly away\n", "line 2: unknown directive \"fly\""},
+      {"# one\n\nrnd 1.0\n", "line 3: random value out of [0, 1): \"1.0\""},
+      {"rnd\n", "line 1: rnd needs at least one value"},
+      {"rnd ...\n", "line 1: expected a number in [0, 1), found \"...\""},
+      {"at 0 key down 39\n", "line 1: frames count from 1, times from 0 ms"},
+      {"at 2 click 8\n", "line 1: an enemy slot is 0..7"},
+      {"at 2 key sideways 39\n", "line 1: usage: key down|up CODE [SHIFT]"},
+      {"edition 1\nedition 3\n", "line 2: usage: edition 1|2"},
+      {"stop frames 0\n", "line 1: stop needs a count of 1 or more"},
+      {"seed -4\n", "line 1: expected a seed, found \"-4\""},
+      {"ok soon\n", "line 1: expected milliseconds, found \"soon\""},
+      {"at 4 wait 0 key down 39\n", "line 1: waits count from 1"},
+      {"at 4 wait 1\n", "line 1: usage: at F wait K DIRECTIVE"},
+      {"at 4 step 0 key down 39\n", "line 1: steps count from 1"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ErrorOf(c.text), c.message) << c.text;
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "attacks/Shot.h"
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
 #include "game/GameState.h"
 #include "game/Random.h"
 #include "screens/Playfield.h"
@@ -31,8 +31,8 @@ class ShotTest : public ::testing::Test {
     QueueRandomValues({0.99}, true);
   }
 
-  static void Fire(int wing, int x, int y = 22) {
-    G.WingNo = WingNumbered(wing);
+  static void Fire(Wing wing, int x, int y = RowAboveCharacter) {
+    G.WingNo = wing;
     G.PlayerX = x;
     G.ShotActive = true;
     G.ShotX = x;
@@ -59,7 +59,7 @@ class ShotTest : public ::testing::Test {
 // --- the straight shot ---
 
 TEST_F(ShotTest, AShotFiredOnRowTwentyTwoIsFirstDrawnOnRowTwentyOne) {
-  Fire(0, 5);
+  Fire(Wing::None, 5);
   UpdateShot();
   EXPECT_EQ(G.ShotY, 21);
   ExpectShotOn(5, 21);
@@ -67,7 +67,7 @@ TEST_F(ShotTest, AShotFiredOnRowTwentyTwoIsFirstDrawnOnRowTwentyOne) {
 }
 
 TEST_F(ShotTest, TheSpeedWingScansRowsTwentyOneTwentyAndNineteenInOneFrame) {
-  Fire(2, 5);
+  Fire(Wing::Speed, 5);
   PutEnemy(0, 5, 21);
   PutEnemy(4, 4, 20);
   PutEnemy(6, 5, 19);
@@ -82,7 +82,7 @@ TEST_F(ShotTest, TheSpeedWingScansRowsTwentyOneTwentyAndNineteenInOneFrame) {
 }
 
 TEST_F(ShotTest, RowZeroIsStillDrawnAndScannedAndTheNextStepEndsTheShot) {
-  Fire(0, 5, 1);
+  Fire(Wing::None, 5, 1);
   PutEnemy(3, 5, 0);
   UpdateShot();
   EXPECT_EQ(G.ShotY, 0);
@@ -95,7 +95,7 @@ TEST_F(ShotTest, RowZeroIsStillDrawnAndScannedAndTheNextStepEndsTheShot) {
 }
 
 TEST_F(ShotTest, TheSpeedWingStopsStepsOnceItsShotHasLeftTheTop) {
-  Fire(2, 5, 1);
+  Fire(Wing::Speed, 5, 1);
   UpdateShot();
   EXPECT_EQ(G.ShotY, -1);  // not -2: the third step does nothing
   EXPECT_FALSE(G.ShotActive);
@@ -103,7 +103,7 @@ TEST_F(ShotTest, TheSpeedWingStopsStepsOnceItsShotHasLeftTheTop) {
 }
 
 TEST_F(ShotTest, AOneCellShotHitsTheEnemyOnItsColumnOrOneToTheLeftOnly) {
-  Fire(0, 10, 13);
+  Fire(Wing::None, 10, 13);
   PutEnemy(0, 9, 12);   // covers columns 9 and 10: hit
   PutEnemy(1, 11, 12);  // covers 11 and 12: missed
   PutEnemy(2, 8, 12);   // covers 8 and 9: missed
@@ -119,7 +119,7 @@ TEST_F(ShotTest, AOneCellShotHitsTheEnemyOnItsColumnOrOneToTheLeftOnly) {
 }
 
 TEST_F(ShotTest, ThreeEnemiesInOneColumnGiveFiftyThenHundredThenHundredFifty) {
-  Fire(0, 7, 15);
+  Fire(Wing::None, 7, 15);
   PutEnemy(5, 7, 14);
   PutEnemy(1, 6, 12);
   PutEnemy(2, 7, 10);
@@ -132,7 +132,7 @@ TEST_F(ShotTest, ThreeEnemiesInOneColumnGiveFiftyThenHundredThenHundredFifty) {
 }
 
 TEST_F(ShotTest, AShotThatHitsNothingLeavesScoreHitBonusAndTheRandomDrawsAlone) {
-  Fire(9, 7, 15);
+  Fire(Wing::Follow, 7, 15);
   G.Score = 1234;
   G.HitBonus = 100;
   QueueRandomValues({0.25}, false);
@@ -146,23 +146,23 @@ TEST_F(ShotTest, AShotThatHitsNothingLeavesScoreHitBonusAndTheRandomDrawsAlone) 
 }
 
 TEST_F(ShotTest, AKillBlastsTheOldCellThenRespawnsColumnFirstThenRow) {
-  Fire(0, 7, 15);
+  Fire(Wing::None, 7, 15);
   PutEnemy(2, 7, 14);
   QueueRandomValues({0.5, 0.25}, false);
   UpdateShot();
   const auto& field = Playfield();
-  EXPECT_EQ(field.Explosion.Left(), 7 * 240);
-  EXPECT_EQ(field.Explosion.Top(), 14 * 240);
+  EXPECT_EQ(field.Explosion.Left(), 7 * GridCell);
+  EXPECT_EQ(field.Explosion.Top(), 14 * GridCell);
   EXPECT_TRUE(field.Explosion.Visible());
   EXPECT_EQ(G.EnemyX[2], 19);
   EXPECT_EQ(G.EnemyY[2], 5);
-  EXPECT_EQ(field.Enemies[2].Left(), 19 * 240);
-  EXPECT_EQ(field.Enemies[2].Top(), 5 * 240);
+  EXPECT_EQ(field.Enemies[2].Left(), 19 * GridCell);
+  EXPECT_EQ(field.Enemies[2].Top(), 5 * GridCell);
   EXPECT_EQ(world.wav, (Wavs{{"Bang1.wav", 1}}));
 }
 
 TEST_F(ShotTest, EnemiesAreScannedFromSlotZeroUpward) {
-  Fire(0, 7, 15);
+  Fire(Wing::None, 7, 15);
   PutEnemy(3, 7, 14);
   PutEnemy(1, 7, 14);
   QueueRandomValues({0.1, 0.1, 0.2, 0.2}, false);
@@ -173,7 +173,7 @@ TEST_F(ShotTest, EnemiesAreScannedFromSlotZeroUpward) {
 }
 
 TEST_F(ShotTest, AnEnemyRespawnedOntoTheShotIsNotExaminedAgainInTheSameStep) {
-  Fire(0, 5, 11);
+  Fire(Wing::None, 5, 11);
   PutEnemy(4, 5, 10);
   QueueRandomValues({0.13, 0.5}, false);  // back onto (5, 10)
   UpdateShot();
@@ -184,7 +184,7 @@ TEST_F(ShotTest, AnEnemyRespawnedOntoTheShotIsNotExaminedAgainInTheSameStep) {
 }
 
 TEST_F(ShotTest, TheShotFliesOnAfterAHit) {
-  Fire(0, 5, 11);
+  Fire(Wing::None, 5, 11);
   PutEnemy(0, 5, 10);
   UpdateShot();
   EXPECT_TRUE(G.ShotActive);
@@ -194,7 +194,7 @@ TEST_F(ShotTest, TheShotFliesOnAfterAHit) {
 }
 
 TEST_F(ShotTest, TheNavigateWingShotTakesTheCharactersColumnEveryStep) {
-  Fire(1, 5, 11);
+  Fire(Wing::Navigate, 5, 11);
   G.PlayerX = 9;
   PutEnemy(0, 5, 10);
   PutEnemy(1, 9, 10);
@@ -209,32 +209,33 @@ TEST_F(ShotTest, TheNavigateWingShotTakesTheCharactersColumnEveryStep) {
 }
 
 TEST_F(ShotTest, OtherStraightWingsKeepTheirColumn) {
-  for (int wing : {0, 7, 8, 9}) {
+  for (const Wing wing : {Wing::None, Wing::Mirror, Wing::Comet, Wing::Follow}) {
     Fire(wing, 5, 11);
     G.PlayerX = 9;
     UpdateShot();
-    EXPECT_EQ(G.ShotX, 5) << "Wing " << wing;
-    EXPECT_EQ(G.ShotY, 10) << "Wing " << wing;
+    EXPECT_EQ(G.ShotX, 5) << "Wing " << WingNumber(wing);
+    EXPECT_EQ(G.ShotY, 10) << "Wing " << WingNumber(wing);
   }
 }
 
 // --- the chain blast of the Follow Wing ---
 
 TEST_F(ShotTest, AFollowWingHitBlastsASecondEnemyThreeHundredMillisecondsLater) {
-  Fire(9, 5, 11);
+  Fire(Wing::Follow, 5, 11);
   PutEnemy(2, 5, 10);
   // Slot 2 reappears on (19, 10), the chain picks slot 6, which goes to (9, 5).
   QueueRandomValues({0.5, 0.5, 0.8, 0.25, 0.25, 0.99}, true);
   G.Score = 1000;
   std::pair<int, int> markerDuringWait{-1, -1};
   world.toolkit.At(100, [&] {
-    markerDuringWait = {Playfield().Explosion.Left() / 240, Playfield().Explosion.Top() / 240};
+    markerDuringWait = {Playfield().Explosion.Left() / GridCell,
+                        Playfield().Explosion.Top() / GridCell};
   });
   UpdateShot();
   EXPECT_EQ(markerDuringWait, std::make_pair(5, 10));
   EXPECT_EQ(world.toolkit.Now(), 300);
-  EXPECT_EQ(Playfield().Explosion.Left(), 19 * 240);
-  EXPECT_EQ(Playfield().Explosion.Top(), 10 * 240);
+  EXPECT_EQ(Playfield().Explosion.Left(), 19 * GridCell);
+  EXPECT_EQ(Playfield().Explosion.Top(), 10 * GridCell);
   EXPECT_TRUE(Playfield().Explosion.Visible());
   EXPECT_EQ(G.EnemyX[6], 9);
   EXPECT_EQ(G.EnemyY[6], 5);
@@ -246,7 +247,7 @@ TEST_F(ShotTest, AFollowWingHitBlastsASecondEnemyThreeHundredMillisecondsLater) 
 }
 
 TEST_F(ShotTest, AfterAChainTheScanGoesOnAfterTheChainedSlot) {
-  Fire(9, 5, 11);
+  Fire(Wing::Follow, 5, 11);
   PutEnemy(1, 5, 10);
   PutEnemy(4, 5, 10);
   QueueRandomValues({0.99, 0.99, 0.7}, true);  // the chain takes slot 5: slot 4 is passed over
@@ -258,7 +259,7 @@ TEST_F(ShotTest, AfterAChainTheScanGoesOnAfterTheChainedSlot) {
 }
 
 TEST_F(ShotTest, AChainThatMovesTheScanBackHitsARespawnedEnemyAgain) {
-  Fire(9, 5, 11);
+  Fire(Wing::Follow, 5, 11);
   PutEnemy(3, 5, 10);
   // Slot 3 reappears on the shot's cell; the chain takes slot 1, so the
   // scan comes round to slot 3 once more.
@@ -271,12 +272,12 @@ TEST_F(ShotTest, AChainThatMovesTheScanBackHitsARespawnedEnemyAgain) {
 }
 
 TEST_F(ShotTest, OnlyTheFollowWingChains) {
-  for (int wing : {0, 1, 2, 7, 8}) {
+  for (const Wing wing : {Wing::None, Wing::Navigate, Wing::Speed, Wing::Mirror, Wing::Comet}) {
     Fire(wing, 5, 11);
     PutEnemy(0, 5, 10);
     G.EnemiesLeft = 50;
     UpdateShot();
-    EXPECT_EQ(G.EnemiesLeft, 49) << "Wing " << wing;
+    EXPECT_EQ(G.EnemiesLeft, 49) << "Wing " << WingNumber(wing);
   }
   EXPECT_EQ(world.toolkit.Now(), 0);
 }
@@ -284,18 +285,18 @@ TEST_F(ShotTest, OnlyTheFollowWingChains) {
 // --- the double shot ---
 
 TEST_F(ShotTest, TheDoubleShotDrawsTwoSpritesSideBySide) {
-  Fire(3, 5);
+  Fire(Wing::Double, 5);
   UpdateShot();
   ExpectShotOn(5, 21);
   const auto& right = Playfield().DoubleShotRight;
-  EXPECT_EQ(right.Left(), 6 * 240);
-  EXPECT_EQ(right.Top(), 21 * 240);
+  EXPECT_EQ(right.Left(), 6 * GridCell);
+  EXPECT_EQ(right.Top(), 21 * GridCell);
   EXPECT_EQ(right.Height(), 240);
   EXPECT_TRUE(right.Visible());
 }
 
 TEST_F(ShotTest, TheDoubleShotHitsOneColumnEitherSideButNotTwo) {
-  Fire(3, 10, 13);
+  Fire(Wing::Double, 10, 13);
   PutEnemy(0, 9, 12);
   PutEnemy(1, 10, 12);
   PutEnemy(2, 11, 12);
@@ -310,7 +311,7 @@ TEST_F(ShotTest, TheDoubleShotHitsOneColumnEitherSideButNotTwo) {
 }
 
 TEST_F(ShotTest, TheDoubleShotNeverChainsAndEndsWithBothSpritesHidden) {
-  Fire(3, 5, 1);
+  Fire(Wing::Double, 5, 1);
   PutEnemy(0, 5, 0);
   UpdateShot();
   EXPECT_EQ(G.EnemiesLeft, 49);
@@ -338,7 +339,7 @@ std::vector<Cell> SteerFrames(int frames) {
 }
 
 TEST_F(ShotTest, ASteeredShotSlidesOneColumnAFrameAndNeverRisesAboveItsTarget) {
-  Fire(4, 10);
+  Fire(Wing::Slant, 10);
   G.TargetX = 6;
   G.TargetY = 19;
   EXPECT_EQ(SteerFrames(6),
@@ -347,7 +348,7 @@ TEST_F(ShotTest, ASteeredShotSlidesOneColumnAFrameAndNeverRisesAboveItsTarget) {
 }
 
 TEST_F(ShotTest, ASteeredShotOnItsTargetRowWaitsThereUntilItReachesTheColumn) {
-  Fire(4, 10);
+  Fire(Wing::Slant, 10);
   G.TargetX = 16;
   G.TargetY = 20;
   const auto cells = SteerFrames(9);
@@ -364,7 +365,7 @@ TEST_F(ShotTest, ASteeredShotOnItsTargetRowWaitsThereUntilItReachesTheColumn) {
 }
 
 TEST_F(ShotTest, TheTargetRowIsLetGoOnlyOnTheTargetCell) {
-  Fire(4, 10);
+  Fire(Wing::Slant, 10);
   G.TargetX = 13;
   G.TargetY = 20;
   SteerFrames(2);  // on row 20, column 12
@@ -374,7 +375,7 @@ TEST_F(ShotTest, TheTargetRowIsLetGoOnlyOnTheTargetCell) {
 }
 
 TEST_F(ShotTest, TheKeyboardSteeredShotRisesStraightToRowZeroThenLeaves) {
-  Fire(4, 10);
+  Fire(Wing::Slant, 10);
   G.TargetX = 10;
   G.TargetY = 0;
   const auto cells = SteerFrames(30);
@@ -386,7 +387,7 @@ TEST_F(ShotTest, TheKeyboardSteeredShotRisesStraightToRowZeroThenLeaves) {
 }
 
 TEST_F(ShotTest, TheSteeredShotHitsWithTheOneCellRuleAndItsOwnSound) {
-  Fire(4, 10, 13);
+  Fire(Wing::Slant, 10, 13);
   G.TargetX = 10;
   G.TargetY = 0;
   PutEnemy(0, 9, 12);
@@ -400,17 +401,17 @@ TEST_F(ShotTest, TheSteeredShotHitsWithTheOneCellRuleAndItsOwnSound) {
 // --- the Wing item ---
 
 TEST_F(ShotTest, TheWingItemIsHitByTheOneCellRule) {
-  Fire(0, 10, 13);
-  test::PutWingItem(10, 11, 12);
+  Fire(Wing::None, 10, 13);
+  test::PutWingItem(ItemKind::Energy(), 11, 12);
   UpdateShot();
   EXPECT_EQ(G.Score, 0);  // one column to the right: missed
   EXPECT_TRUE(G.WingItemActive);
 }
 
 TEST_F(ShotTest, AnEnergyItemHitRefillsEnergyAndTheShotFliesOn) {
-  Fire(2, 10, 13);
+  Fire(Wing::Speed, 10, 13);
   G.Energy = 80;
-  test::PutWingItem(10, 9, 12);
+  test::PutWingItem(ItemKind::Energy(), 9, 12);
   UpdateShot();
   EXPECT_EQ(G.Score, 500);
   EXPECT_EQ(StatusPanel().ScoreLabel.Caption(), "500");
@@ -422,9 +423,9 @@ TEST_F(ShotTest, AnEnergyItemHitRefillsEnergyAndTheShotFliesOn) {
 }
 
 TEST_F(ShotTest, TheDoubleShotTakesAnItemOneColumnToItsRight) {
-  Fire(3, 10, 13);
+  Fire(Wing::Double, 10, 13);
   G.Energy = 50;
-  test::PutWingItem(10, 11, 12);
+  test::PutWingItem(ItemKind::Energy(), 11, 12);
   UpdateShot();
   EXPECT_EQ(G.Score, 500);
   EXPECT_EQ(G.Energy, 75);
@@ -432,9 +433,9 @@ TEST_F(ShotTest, TheDoubleShotTakesAnItemOneColumnToItsRight) {
 }
 
 TEST_F(ShotTest, ASpeedWingShotThatTakesAWingItemInItsFirstStepEndsThere) {
-  Fire(2, 10);
-  G.Edition = 1;
-  test::PutWingItem(7, 10, 21);
+  Fire(Wing::Speed, 10);
+  G.Edition = Edition::Standard;
+  test::PutWingItem(ItemKind::Carrying(Wing::Mirror), 10, 21);
   std::int32_t scoreDuringFlight = -1;
   world.toolkit.At(100, [&] { scoreDuringFlight = G.Score; });
   UpdateShot();
@@ -450,10 +451,10 @@ TEST_F(ShotTest, ASpeedWingShotThatTakesAWingItemInItsFirstStepEndsThere) {
 }
 
 TEST_F(ShotTest, TheItemIsCheckedAfterTheEnemiesOfTheSameStep) {
-  Fire(0, 10, 13);
+  Fire(Wing::None, 10, 13);
   PutEnemy(0, 10, 12);
   G.WingItemActive = true;
-  G.WingItemKind = 10;
+  G.WingItemKind = ItemKind::Energy();
   G.Energy = 50;
   G.WingItemX = 10;
   G.WingItemY = 12;
@@ -465,8 +466,8 @@ TEST_F(ShotTest, TheItemIsCheckedAfterTheEnemiesOfTheSameStep) {
 // --- the dispatch ---
 
 TEST_F(ShotTest, AWingOutsideTheTableOnlyRefreshesTheLabels) {
-  for (int wing : {11, -1}) {
-    Fire(wing, 10, 13);
+  for (const int number : {11, -1}) {
+    Fire(WingNumbered(number), 10, 13);
     PutEnemy(0, 10, 12);
     G.Score = 70;
     G.EnemiesLeft = 3;
@@ -486,8 +487,9 @@ std::vector<std::string> StageWavs(const test::SimRun& run) {
   std::vector<std::string> files;
   bool inStage = false;
   for (const auto& e : run.events) {
-    inStage = inStage || e["ev"].Str() == "stage_start";
-    if (inStage && e["ev"].Str() == "wav") files.push_back(e["file"].Str());
+    inStage = inStage || e["ev"].get<std::string>() == "stage_start";
+    if (inStage && e["ev"].get<std::string>() == "wav")
+      files.push_back(e["file"].get<std::string>());
   }
   return files;
 }
@@ -499,24 +501,24 @@ const char* const OneEnemyOverTheCharacter = "rnd 0.0 0.5 0.99 ...\n";
 TEST(ShotInPlay, AShotFiredWithSpaceRisesARowAFrameAndDestroysTheEnemyAbove) {
   const auto run = test::RunScenario(std::string(OneEnemyOverTheCharacter) +
                                      "at 2 key down space\nstop frames 24\n");
-  EXPECT_FALSE(run.Frame(1)["ShotActive"].Bool());
-  EXPECT_EQ(run.Frame(2)["ShotY"].Int(), 21);
-  EXPECT_EQ(run.Frame(2)["sprites"]["Image3"]["top"].Int(), 21 * 240);
-  EXPECT_TRUE(run.Frame(2)["sprites"]["Image3"]["visible"].Bool());
-  EXPECT_EQ(run.Frame(15)["ShotY"].Int(), 8);
-  EXPECT_EQ(run.Frame(15)["Score"].Int(), 0);
+  EXPECT_FALSE(run.Frame(1)["ShotActive"].get<bool>());
+  EXPECT_EQ(run.Frame(2)["ShotY"].get<int>(), 21);
+  EXPECT_EQ(run.Frame(2)["sprites"]["Image3"]["top"].get<int>(), 21 * GridCell);
+  EXPECT_TRUE(run.Frame(2)["sprites"]["Image3"]["visible"].get<bool>());
+  EXPECT_EQ(run.Frame(15)["ShotY"].get<int>(), 8);
+  EXPECT_EQ(run.Frame(15)["Score"].get<int>(), 0);
   const auto& hit = run.Frame(16);
-  EXPECT_EQ(hit["ShotY"].Int(), 7);
-  EXPECT_EQ(hit["Score"].Int(), 50);
-  EXPECT_EQ(hit["EnemiesLeft"].Int(), 49);
-  EXPECT_EQ(hit["labels"]["ScoreLabel"].Str(), "50");
-  EXPECT_EQ(hit["labels"]["EnemyLabel"].Str(), "49");
-  EXPECT_EQ(hit["EnemyX"][0].Int(), 38);
-  EXPECT_EQ(hit["sprites"]["Zbang"]["top"].Int(), 7 * 240);
-  EXPECT_EQ(run.Frame(23)["ShotY"].Int(), 0);
-  EXPECT_TRUE(run.Frame(23)["ShotActive"].Bool());
-  EXPECT_FALSE(run.Frame(24)["ShotActive"].Bool());
-  EXPECT_FALSE(run.Frame(24)["sprites"]["Image3"]["visible"].Bool());
+  EXPECT_EQ(hit["ShotY"].get<int>(), 7);
+  EXPECT_EQ(hit["Score"].get<int>(), 50);
+  EXPECT_EQ(hit["EnemiesLeft"].get<int>(), 49);
+  EXPECT_EQ(hit["labels"]["ScoreLabel"].get<std::string>(), "50");
+  EXPECT_EQ(hit["labels"]["EnemyLabel"].get<std::string>(), "49");
+  EXPECT_EQ(hit["EnemyX"][0].get<int>(), 38);
+  EXPECT_EQ(hit["sprites"]["Zbang"]["top"].get<int>(), 7 * GridCell);
+  EXPECT_EQ(run.Frame(23)["ShotY"].get<int>(), 0);
+  EXPECT_TRUE(run.Frame(23)["ShotActive"].get<bool>());
+  EXPECT_FALSE(run.Frame(24)["ShotActive"].get<bool>());
+  EXPECT_FALSE(run.Frame(24)["sprites"]["Image3"]["visible"].get<bool>());
   EXPECT_EQ(StageWavs(run), std::vector<std::string>{"Bang1.wav"});
 }
 
@@ -526,18 +528,18 @@ TEST(ShotInPlay, AFollowWingHitOnTheLastEnemyClearsTheStageAtMinusOne) {
                                      "at 2 key down 93\nentry 1\n"
                                      "at 3 key down space\nstop frames 18\n");
   const auto& hit = run.Frame(17);
-  EXPECT_EQ(hit["EnemiesLeft"].Int(), -1);
-  EXPECT_EQ(hit["labels"]["EnemyLabel"].Str(), "-1");
-  EXPECT_EQ(hit["Score"].Int(), 60);
+  EXPECT_EQ(hit["EnemiesLeft"].get<int>(), -1);
+  EXPECT_EQ(hit["labels"]["EnemyLabel"].get<std::string>(), "-1");
+  EXPECT_EQ(hit["Score"].get<int>(), 60);
   EXPECT_EQ(StageWavs(run), (std::vector<std::string>{"Bang1.wav", "Bang1.Wav"}));
   const auto ends = run.Of("stage_end");
   ASSERT_EQ(ends.size(), 1u);
-  EXPECT_EQ(ends[0]["StageResult"].Int(), 2);
+  EXPECT_EQ(ends[0]["StageResult"].get<int>(), 2);
   bool paused = false;
-  for (const auto& wait : run.Of("wait")) paused = paused || wait["ms"].Int() == 300;
+  for (const auto& wait : run.Of("wait")) paused = paused || wait["ms"].get<int>() == 300;
   EXPECT_TRUE(paused);
-  EXPECT_EQ(run.Frame(18)["StageNo"].Int(), 1);
-  EXPECT_EQ(run.Frame(18)["EnemiesLeft"].Int(), 49);  // the -1 is carried over
+  EXPECT_EQ(run.Frame(18)["StageNo"].get<int>(), 1);
+  EXPECT_EQ(run.Frame(18)["EnemiesLeft"].get<int>(), 49);  // the -1 is carried over
 }
 
 TEST(ShotInPlay, AClickedEnemyDrawsTheSlantWingShotOntoItsRowAndColumn) {
@@ -548,24 +550,24 @@ TEST(ShotInPlay, AClickedEnemyDrawsTheSlantWingShotOntoItsRowAndColumn) {
       "  0.99 ...\n"
       "at 1 key down 145\nentry 4\nat 2 click 3\nstop frames 34\n");
   const auto& first = run.Frame(2);
-  EXPECT_TRUE(first["ShotActive"].Bool());
-  EXPECT_EQ(first["TargetX"].Int(), 19);
-  EXPECT_EQ(first["TargetY"].Int(), 13);
-  EXPECT_EQ(first["ShotX"].Int(), 1);
-  EXPECT_EQ(first["ShotY"].Int(), 21);
-  EXPECT_EQ(run.Frame(10)["ShotY"].Int(), 13);
-  EXPECT_EQ(run.Frame(10)["ShotX"].Int(), 9);
-  EXPECT_EQ(run.Frame(15)["ShotY"].Int(), 13);
-  EXPECT_EQ(run.Frame(15)["ShotX"].Int(), 14);
-  EXPECT_EQ(run.Frame(19)["Score"].Int(), 0);
+  EXPECT_TRUE(first["ShotActive"].get<bool>());
+  EXPECT_EQ(first["TargetX"].get<int>(), 19);
+  EXPECT_EQ(first["TargetY"].get<int>(), 13);
+  EXPECT_EQ(first["ShotX"].get<int>(), 1);
+  EXPECT_EQ(first["ShotY"].get<int>(), 21);
+  EXPECT_EQ(run.Frame(10)["ShotY"].get<int>(), 13);
+  EXPECT_EQ(run.Frame(10)["ShotX"].get<int>(), 9);
+  EXPECT_EQ(run.Frame(15)["ShotY"].get<int>(), 13);
+  EXPECT_EQ(run.Frame(15)["ShotX"].get<int>(), 14);
+  EXPECT_EQ(run.Frame(19)["Score"].get<int>(), 0);
   const auto& hit = run.Frame(20);
-  EXPECT_EQ(hit["ShotX"].Int(), 19);
-  EXPECT_EQ(hit["Score"].Int(), 50);
-  EXPECT_EQ(hit["TargetY"].Int(), -1);
-  EXPECT_EQ(run.Frame(21)["ShotY"].Int(), 12);
-  EXPECT_EQ(run.Frame(21)["ShotX"].Int(), 19);
-  EXPECT_EQ(run.Frame(33)["ShotY"].Int(), 0);
-  EXPECT_FALSE(run.Frame(34)["ShotActive"].Bool());
+  EXPECT_EQ(hit["ShotX"].get<int>(), 19);
+  EXPECT_EQ(hit["Score"].get<int>(), 50);
+  EXPECT_EQ(hit["TargetY"].get<int>(), -1);
+  EXPECT_EQ(run.Frame(21)["ShotY"].get<int>(), 12);
+  EXPECT_EQ(run.Frame(21)["ShotX"].get<int>(), 19);
+  EXPECT_EQ(run.Frame(33)["ShotY"].get<int>(), 0);
+  EXPECT_FALSE(run.Frame(34)["ShotActive"].get<bool>());
   EXPECT_EQ(StageWavs(run), std::vector<std::string>{"Bang1.Wav"});
 }
 

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <stdexcept>
+#include <vector>
 
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
 #include "game/GameState.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
 #include "screens/Toolkit.h"
+#include "sound/SoundDevice.h"
 #include "tests/TestWorld.h"
 
 namespace quorvan {
@@ -28,9 +31,10 @@ std::string AfterDemo(int ms, const char* input) {
 std::vector<std::string> Texts(const test::SimRun& run) {
   std::vector<std::string> out;
   for (const auto& e : run.events) {
-    const auto& ev = e["ev"].Str();
-    if (ev == "window") out.push_back(e["name"].Str() + " " + e["action"].Str());
-    if (ev == "mci") out.push_back(e["command"].Str());
+    const auto& ev = e["ev"].get<std::string>();
+    if (ev == "window")
+      out.push_back(e["name"].get<std::string>() + " " + e["action"].get<std::string>());
+    if (ev == "mci") out.push_back(e["command"].get<std::string>());
   }
   return out;
 }
@@ -41,9 +45,9 @@ TEST(Simulator, TheSameScenarioAlwaysGivesTheSameTrace) {
   const auto b = test::RunScenario(scenario);
   ASSERT_EQ(a.events.size(), b.events.size());
   for (std::size_t i = 0; i < a.events.size(); ++i)
-    EXPECT_EQ(a.events[i].value, b.events[i].value) << "event " << i;
+    EXPECT_EQ(a.events[i], b.events[i]) << "event " << i;
   const auto c = test::RunScenario("seed 6\nstop frames 60\n");
-  EXPECT_NE(a.Frame(60)["EnemyX"].value, c.Frame(60)["EnemyX"].value);
+  EXPECT_NE(a.Frame(60)["EnemyX"], c.Frame(60)["EnemyX"]);
 }
 
 // Every draw 0: an item of kind 1 and a bomb appear in frame 1; the shot
@@ -58,11 +62,11 @@ TEST(Simulator, EachSpriteNamesThePictureItShows) {
     const auto run = test::RunScenario("edition " + std::to_string(c.edition) +
                                        "\nrnd 0 ...\nat 2 key down space\nstop frames 2\n");
     const auto& sprites = run.Frame(2)["sprites"];
-    EXPECT_EQ(sprites["Image1"]["picture"].Str(), c.character);
-    EXPECT_EQ(sprites["Image3"]["picture"].Str(), c.shot);
-    EXPECT_EQ(sprites["Image4"]["picture"].Str(), c.item);
-    EXPECT_EQ(sprites["Image5"]["picture"].Str(), "bomb.xpm");
-    EXPECT_EQ(sprites["Image8"]["picture"].Str(), "mirror.xpm");
+    EXPECT_EQ(sprites["Image1"]["picture"].get<std::string>(), c.character);
+    EXPECT_EQ(sprites["Image3"]["picture"].get<std::string>(), c.shot);
+    EXPECT_EQ(sprites["Image4"]["picture"].get<std::string>(), c.item);
+    EXPECT_EQ(sprites["Image5"]["picture"].get<std::string>(), "bomb.xpm");
+    EXPECT_EQ(sprites["Image8"]["picture"].get<std::string>(), "mirror.xpm");
   }
 }
 
@@ -81,35 +85,35 @@ TEST(Simulator, AGameStartsWithTheDemoThenTheSetupWindowThenThePlayfieldAndPanel
   EXPECT_EQ(start[8], "Form5 unload");
   EXPECT_EQ(start[9], "close Midi");
   EXPECT_EQ(start[10], "Form1 show");
-  EXPECT_EQ(run.Frame(1)["Edition"].Int(), 1);
+  EXPECT_EQ(run.Frame(1)["Edition"].get<int>(), 1);
 }
 
 TEST(Simulator, TheSecondEditionIsChosenOnTheSetupWindow) {
   const auto run = test::RunScenario("edition 2\nstop frames 1\n");
-  EXPECT_EQ(run.Frame(1)["Edition"].Int(), 2);
+  EXPECT_EQ(run.Frame(1)["Edition"].get<int>(), 2);
 }
 
 TEST(Simulator, ClosingTheStatusPanelDuringAGameEndsTheProgram) {
   const auto run = test::RunScenario(AfterDemo(2000, "close Form3") + "stop games 3\n");
   EXPECT_EQ(run.code, 0);
   const auto& last = run.events.back();
-  EXPECT_EQ(last["ev"].Str(), "exit");
-  EXPECT_EQ(last["code"].Int(), 0);
-  EXPECT_EQ(last["t"].Int(), DemoEndMs + 2000);
-  EXPECT_EQ(run.events[run.events.size() - 2]["command"].Str(), "close Midi");
+  EXPECT_EQ(last["ev"].get<std::string>(), "exit");
+  EXPECT_EQ(last["code"].get<int>(), 0);
+  EXPECT_EQ(last["t"].get<int>(), DemoEndMs + 2000);
+  EXPECT_EQ(run.events[run.events.size() - 2]["command"].get<std::string>(), "close Midi");
 }
 
 TEST(Simulator, ClosingThePanelInsideAPauseEndsTheProgramThere) {
   const auto run = test::RunScenario("rnd 0.99 ...\nat 1 key down 93\nentry 0\nok 5000\n" +
                                      AfterDemo(3000, "close Form3"));
-  EXPECT_EQ(run.events.back()["t"].Int(), DemoEndMs + 3000);
+  EXPECT_EQ(run.events.back()["t"].get<int>(), DemoEndMs + 3000);
   EXPECT_EQ(run.Frames().size(), 1u);
 }
 
 TEST(Simulator, ClosingThePlayfieldFromOutsideEndsTheProgram) {
   const auto run = test::RunScenario(AfterDemo(500, "close Form1") + "stop games 2\n");
   EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.events.back()["t"].Int(), DemoEndMs + 500);
+  EXPECT_EQ(run.events.back()["t"].get<int>(), DemoEndMs + 500);
 }
 
 // The simulator confirms the setup window the moment it shows, so the close
@@ -132,16 +136,16 @@ TEST(StartUp, ClosingTheSetupWindowEndsTheProgramBeforeAnyGame) {
 TEST(Simulator, StopFramesEndsAfterThatFrameAsASetupCloseWould) {
   const auto run = test::RunScenario("stop frames 7\n");
   EXPECT_EQ(run.Frames().size(), 7u);
-  EXPECT_EQ(run.events.back()["ev"].Str(), "exit");
-  EXPECT_EQ(run.events[run.events.size() - 2]["command"].Str(), "close Midi");
+  EXPECT_EQ(run.events.back()["ev"].get<std::string>(), "exit");
+  EXPECT_EQ(run.events[run.events.size() - 2]["command"].get<std::string>(), "close Midi");
 }
 
 TEST(Simulator, PausesAppearInTheTrace) {
   const auto run = test::RunScenario("rnd 0.99 ...\n");  // one game lost by the drain
   const auto waits = run.Of("wait");
   ASSERT_EQ(waits.size(), 1u);  // no new high score with 0 points
-  EXPECT_EQ(waits[0]["ms"].Int(), 10000);
-  EXPECT_EQ(run.events.back()["t"].Int() - waits[0]["t"].Int(), 10000);
+  EXPECT_EQ(waits[0]["ms"].get<int>(), 10000);
+  EXPECT_EQ(run.events.back()["t"].get<int>() - waits[0]["t"].get<int>(), 10000);
 }
 
 // A count entered far below 0 is carried from stage to stage: each of the
@@ -163,7 +167,8 @@ TEST(Simulator, AnInputForAWaitOfAFrameArrivesInsideThatWait) {
   for (const auto& c : cases) {
     const auto run = test::RunScenario(c.scenario);
     EXPECT_EQ(run.Frames().size(), static_cast<std::size_t>(c.frame)) << c.scenario;
-    EXPECT_EQ(run.events.back()["t"].Int(), run.Frame(c.frame)["t"].Int() + c.msAfterFrame);
+    EXPECT_EQ(run.events.back()["t"].get<int>(),
+              run.Frame(c.frame)["t"].get<int>() + c.msAfterFrame);
   }
 }
 
@@ -173,9 +178,9 @@ TEST(Simulator, AnInputForADrawingStepArrivesAfterTheFrameHasStarted) {
   const auto run = test::RunScenario(
       "at 1 key down 145\nentry 10\nat 2 key down space\nat 2 step 5 key down right\n"
       "stop frames 2\n");
-  EXPECT_EQ(run.Frame(2)["InputCommand"].Int(), 1);
-  EXPECT_EQ(run.Frame(2)["PlayerX"].Int(), 0);
-  EXPECT_LT(run.Frame(2)["Energy"].Num(), 93);
+  EXPECT_EQ(run.Frame(2)["InputCommand"].get<int>(), 1);
+  EXPECT_EQ(run.Frame(2)["PlayerX"].get<int>(), 0);
+  EXPECT_LT(run.Frame(2)["Energy"].get<double>(), 93);
 }
 
 TEST(Simulator, EachGameHasItsEditionAndEachMessageItsOkDelay) {
@@ -183,18 +188,20 @@ TEST(Simulator, EachGameHasItsEditionAndEachMessageItsOkDelay) {
       test::RunScenario(AllCleared + "edition 2\nedition 1\nok 300\nok 700\nstop frames 8\n");
   const auto starts = run.Of("stage_start");
   ASSERT_GE(starts.size(), 3u);
-  EXPECT_EQ(starts[1]["t"].Int() - run.Frame(1)["t"].Int(), 300);
-  EXPECT_EQ(starts[2]["t"].Int() - run.Frame(2)["t"].Int(), 700);
-  EXPECT_EQ(run.Frame(1)["Edition"].Int(), 2);
-  EXPECT_EQ(run.Frame(LastClearFrame + 1)["Edition"].Int(), 1);
+  EXPECT_EQ(starts[1]["t"].get<int>() - run.Frame(1)["t"].get<int>(), 300);
+  EXPECT_EQ(starts[2]["t"].get<int>() - run.Frame(2)["t"].get<int>(), 700);
+  EXPECT_EQ(run.Frame(1)["Edition"].get<int>(), 2);
+  EXPECT_EQ(run.Frame(LastClearFrame + 1)["Edition"].get<int>(), 1);
 }
 
 TEST(Simulator, StopSetupClosesThatSetupWindow) {
   const auto run = test::RunScenario(AllCleared + "stop setup 2\n");
   EXPECT_EQ(run.Frames().size(), static_cast<std::size_t>(LastClearFrame));
   const auto windows = run.Of("window");
-  EXPECT_EQ(windows.back()["name"].Str() + " " + windows.back()["action"].Str(), "Form5 show");
-  EXPECT_EQ(run.events[run.events.size() - 2]["command"].Str(), "close Midi");
+  EXPECT_EQ(
+      windows.back()["name"].get<std::string>() + " " + windows.back()["action"].get<std::string>(),
+      "Form5 show");
+  EXPECT_EQ(run.events[run.events.size() - 2]["command"].get<std::string>(), "close Midi");
   EXPECT_EQ(run.code, 0);
 }
 
@@ -208,12 +215,12 @@ TEST(Pause, EitherKeyHoldsTheFramesAndTheSameKeyResumesWhereTheyStopped) {
         test::RunScenario(plain + "at 6 key down " + key + "\nat 20050ms key down " + key + "\n");
     const auto pauses = run.Of("pause");
     ASSERT_EQ(pauses.size(), 2u) << key;
-    EXPECT_TRUE(pauses[0]["paused"].Bool());
-    EXPECT_FALSE(pauses[1]["paused"].Bool());
-    EXPECT_LE(run.Frame(5)["t"].Int(), pauses[0]["t"].Int());
-    EXPECT_EQ(run.Frame(6)["t"].Int(), 20160);
+    EXPECT_TRUE(pauses[0]["paused"].get<bool>());
+    EXPECT_FALSE(pauses[1]["paused"].get<bool>());
+    EXPECT_LE(run.Frame(5)["t"].get<int>(), pauses[0]["t"].get<int>());
+    EXPECT_EQ(run.Frame(6)["t"].get<int>(), 20160);
     for (int n = 1; n <= 12; ++n) {
-      auto a = unpaused.Frame(n).Obj(), b = run.Frame(n).Obj();
+      auto a = unpaused.Frame(n), b = run.Frame(n);
       a.erase("t");
       b.erase("t");
       EXPECT_TRUE(a == b) << key << " frame " << n;
@@ -236,6 +243,35 @@ TEST(Pause, OnlyARunningStagePausesAndThePanelSaysSo) {
     EXPECT_EQ(G.Paused, paused);
     EXPECT_EQ(StatusPanel().PauseLabel.Visible(), paused);
   }
+}
+
+// The sound player, as far as the pause goes: whether it is told to hold.
+class HoldingSound final : public SoundDevice {
+ public:
+  void PlayPiece(const std::filesystem::path&) override {}
+  void StopPiece() override {}
+  void PlayEffect(const std::filesystem::path&) override {}
+  void CutEffect() override {}
+  void PauseAll(bool paused) override { holds.push_back(paused); }
+  std::vector<bool> holds;
+};
+
+// The piece and the effect stand still with the frames, and go on from
+// where they stood: the pause neither stops nor restarts them.
+TEST(Pause, HoldsTheMusicAndTheEffectAndResumingLetsThemGoOn) {
+  test::HeadlessWorld world;
+  HoldingSound sound;
+  InstallSoundDevice(&sound);
+  Playfield().Show();
+  StatusPanel().Show();
+  world.toolkit.ProcessPendingEvents();
+  G.StageRunning = true;
+  world.toolkit.KeyDown('P', 0);
+  const std::vector<bool> whilePaused = sound.holds;
+  world.toolkit.KeyDown(keys::Pause, 0);
+  InstallSoundDevice(nullptr);
+  EXPECT_EQ(whilePaused, std::vector<bool>{true});
+  EXPECT_EQ(sound.holds, (std::vector<bool>{true, false}));
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "cycle/StageEnd.h"
 #include "game/GameState.h"
-#include "game/StageEnd.h"
 #include "screens/MessageWindow.h"
 #include "screens/Playfield.h"
 #include "tests/TestWorld.h"
@@ -142,25 +142,25 @@ TEST(StageEndScreens, TheClearScreenPrintsItsLinesAtTheirPlaces) {
   const auto run = test::RunScenario("rnd 0.99 ...\nat 3 key down 93\nentry -5\nstop frames 4\n");
   const auto prints = run.Of("print");
   ASSERT_EQ(prints.size(), 3u);
-  const int line = prints[0]["y"].Int() / 3;  // rows count lines of the window's font
+  const int line = prints[0]["y"].get<int>() / 3;  // rows count lines of the window's font
   EXPECT_GT(line, 0);
-  EXPECT_EQ(prints[0]["x"].Int(), 19 * 120);
-  EXPECT_EQ(prints[0]["text"].Str(), "Stage 1 Clear");
-  EXPECT_EQ(prints[1]["x"].Int(), 18 * 120);
-  EXPECT_EQ(prints[1]["y"].Int(), 7 * line);
-  EXPECT_EQ(prints[1]["text"].Str(), "Bonus=999Points");
-  EXPECT_EQ(prints[2]["y"].Int(), 9 * line);
-  EXPECT_EQ(prints[2]["text"].Str(), "Score=999Points");
+  EXPECT_EQ(prints[0]["x"].get<int>(), 19 * 120);
+  EXPECT_EQ(prints[0]["text"].get<std::string>(), "Stage 1 Clear");
+  EXPECT_EQ(prints[1]["x"].get<int>(), 18 * 120);
+  EXPECT_EQ(prints[1]["y"].get<int>(), 7 * line);
+  EXPECT_EQ(prints[1]["text"].get<std::string>(), "Bonus=999Points");
+  EXPECT_EQ(prints[2]["y"].get<int>(), 9 * line);
+  EXPECT_EQ(prints[2]["text"].get<std::string>(), "Score=999Points");
 }
 
 TEST(StageEndScreens, AClearedStageCarriesItsSurplusIntoTheNext) {
   const auto run = test::RunScenario("rnd 0.99 ...\nat 2 key down 93\nentry -5\nstop frames 3\n");
-  EXPECT_EQ(run.Frame(2)["EnemiesLeft"].Int(), -5);
-  EXPECT_EQ(run.Frame(3)["StageNo"].Int(), 1);
-  EXPECT_EQ(run.Frame(3)["EnemyCarry"].Int(), -5);
-  EXPECT_EQ(run.Frame(3)["EnemiesLeft"].Int(), 45);
-  EXPECT_EQ(run.Frame(3)["labels"]["EnemyLabel"].Str(), "45");
-  EXPECT_EQ(run.Frame(3)["labels"]["StageLabel"].Str(), "2");
+  EXPECT_EQ(run.Frame(2)["EnemiesLeft"].get<int>(), -5);
+  EXPECT_EQ(run.Frame(3)["StageNo"].get<int>(), 1);
+  EXPECT_EQ(run.Frame(3)["EnemyCarry"].get<int>(), -5);
+  EXPECT_EQ(run.Frame(3)["EnemiesLeft"].get<int>(), 45);
+  EXPECT_EQ(run.Frame(3)["labels"]["EnemyLabel"].get<std::string>(), "45");
+  EXPECT_EQ(run.Frame(3)["labels"]["StageLabel"].get<std::string>(), "2");
 }
 
 TEST(StageEndScreens, TheHighScoreSurvivesIntoTheNextGame) {
@@ -169,7 +169,7 @@ TEST(StageEndScreens, TheHighScoreSurvivesIntoTheNextGame) {
   const auto run =
       test::RunScenario("rnd 0.99 ...\nat 1 key down 93\nentry 0\nok 0\nstop games 2\n");
   std::vector<std::string> texts;
-  for (const auto& p : run.Of("print")) texts.push_back(p["text"].Str());
+  for (const auto& p : run.Of("print")) texts.push_back(p["text"].get<std::string>());
   const auto count = [&](const std::string& t) {
     return std::count(texts.begin(), texts.end(), t);
   };
@@ -177,8 +177,8 @@ TEST(StageEndScreens, TheHighScoreSurvivesIntoTheNextGame) {
   EXPECT_EQ(count("High Score=0Points"), 1);
   EXPECT_EQ(count("High Score=999Points"), 1);
   EXPECT_EQ(count("Score=0Points"), 1);
-  EXPECT_EQ(run.Frames().back()["HighScore"].Int(), 999);
-  EXPECT_EQ(run.Frames().back()["Score"].Int(), 0);
+  EXPECT_EQ(run.Frames().back()["HighScore"].get<int>(), 999);
+  EXPECT_EQ(run.Frames().back()["Score"].get<int>(), 0);
 }
 
 TEST(StageEndScreens, ClearingTheSeventhStageEndsTheGame) {
@@ -187,15 +187,15 @@ TEST(StageEndScreens, ClearingTheSeventhStageEndsTheGame) {
     scenario += "at " + std::to_string(frame) + " key down 93\nentry 0\n";
   const auto run = test::RunScenario(scenario);
   EXPECT_EQ(run.Frames().size(), 7u);
-  EXPECT_EQ(run.Frame(7)["StageNo"].Int(), 6);
+  EXPECT_EQ(run.Frame(7)["StageNo"].get<int>(), 6);
   std::vector<std::string> texts;
-  for (const auto& p : run.Of("print")) texts.push_back(p["text"].Str());
+  for (const auto& p : run.Of("print")) texts.push_back(p["text"].get<std::string>());
   EXPECT_NE(std::find(texts.begin(), texts.end(), "Stage 6 Clear"), texts.end());
   EXPECT_NE(std::find(texts.begin(), texts.end(), "All Stage Clear!!"), texts.end());
   EXPECT_EQ(std::find(texts.begin(), texts.end(), "Stage 7 Clear"), texts.end());
   bool finalTune = false;
   for (const auto& m : run.Of("mci"))
-    finalTune |= m["command"].Str().find("Quor5.mid") != std::string::npos;
+    finalTune |= m["command"].get<std::string>().find("Quor5.mid") != std::string::npos;
   EXPECT_TRUE(finalTune);
 }
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "cycle/StageSetup.h"
 #include "game/GameState.h"
 #include "game/Random.h"
-#include "game/StageSetup.h"
 #include "screens/Pictures.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
@@ -72,8 +72,8 @@ TEST_F(StageSetupTest, EnemiesAreScatteredOverTheUpperFifteenRowsInSlotOrder) {
   EXPECT_EQ(G.EnemyY[1], 14);
   EXPECT_EQ(G.EnemyX[2], 19);
   EXPECT_EQ(G.EnemyY[2], 7);
-  EXPECT_EQ(Playfield().Enemies[1].Left(), 38 * 240);
-  EXPECT_EQ(Playfield().Enemies[1].Top(), 14 * 240);
+  EXPECT_EQ(Playfield().Enemies[1].Left(), 38 * GridCell);
+  EXPECT_EQ(Playfield().Enemies[1].Top(), 14 * GridCell);
   for (int i = 0; i < EnemyCount; ++i) {
     EXPECT_LE(G.EnemyY[static_cast<std::size_t>(i)], 14);
     EXPECT_TRUE(Playfield().Enemies[static_cast<std::size_t>(i)].Visible());
@@ -96,7 +96,7 @@ TEST_F(StageSetupTest, TheStageShowsItsNumberAndItsOwnEnemyPicture) {
 TEST_F(StageSetupTest, TheCharacterIsShownOnRowTwentyTwo) {
   SetupStage();
   EXPECT_EQ(Playfield().Character.Left(), 0);
-  EXPECT_EQ(Playfield().Character.Top(), 22 * 240);
+  EXPECT_EQ(Playfield().Character.Top(), 22 * GridCell);
   EXPECT_TRUE(Playfield().Character.Visible());
 }
 

@@ -6,9 +6,9 @@
 
 #include "attacks/Shot.h"
 #include "attacks/Sweeps.h"
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
+#include "game/GameObserver.h"
 #include "game/GameState.h"
-#include "game/Hooks.h"
 #include "game/Random.h"
 #include "screens/Palette.h"
 #include "screens/PictureBanks.h"
@@ -154,9 +154,9 @@ TEST_F(SweepTest, EachSweepKillIsWorthFiftyWithABlastASoundAndAPause) {
   EXPECT_EQ(WavFiles(), std::vector<std::string>(4, "Bang1.Wav"));
   EXPECT_EQ(world.waits, std::vector<int>(4, 300));
   EXPECT_EQ(world.toolkit.Now(), 1200);
-  EXPECT_EQ(Playfield().Explosion.Left(), 19 * 240);  // slot 6's old cell, the last blast
-  EXPECT_EQ(Playfield().Explosion.Top(), 6 * 240);
-  EXPECT_EQ(Playfield().Enemies[6].Left(), 38 * 240);
+  EXPECT_EQ(Playfield().Explosion.Left(), 19 * GridCell);  // slot 6's old cell, the last blast
+  EXPECT_EQ(Playfield().Explosion.Top(), 6 * GridCell);
+  EXPECT_EQ(Playfield().Enemies[6].Left(), 38 * GridCell);
 }
 
 TEST_F(SweepTest, AHalfSweepWithNoEnemyOnItsSideStillPlaysDrawsAndEndsTheAttack) {
@@ -222,7 +222,7 @@ TEST_F(SweepTest, AWindowTooSmallForTheCurtainDrawsNothingButTheKillsStillHappen
 TEST_F(SweepTest, TheHalfSweepTakesAWingItemOnItsSideWhateverTheRow) {
   G.PlayerX = 19;
   G.WingItemActive = true;
-  G.WingItemKind = 10;  // energy: 50 becomes 75
+  G.WingItemKind = ItemKind::Energy();  // energy: 50 becomes 75
   G.WingItemX = 19;
   G.WingItemY = 0;
   SweepHalf();
@@ -233,7 +233,7 @@ TEST_F(SweepTest, TheHalfSweepTakesAWingItemOnItsSideWhateverTheRow) {
 
 TEST_F(SweepTest, TheHalfSweepLeavesAWingItemOnTheOtherSide) {
   G.PlayerX = 20;
-  test::PutWingItem(10, 19, 12);
+  test::PutWingItem(ItemKind::Energy(), 19, 12);
   SweepHalf();
   EXPECT_EQ(G.Score, 4 * 50);
   EXPECT_TRUE(G.WingItemActive);
@@ -243,9 +243,9 @@ TEST_F(SweepTest, TheHalfSweepLeavesAWingItemOnTheOtherSide) {
 TEST_F(SweepTest, AWingItemTakenByTheHalfSweepScoresAfterItsFlightAndGivesItsWing) {
   G.PlayerX = 30;
   for (std::size_t i = 0; i < EnemyCount; ++i) G.EnemyX[i] = 5;
-  G.Edition = 1;
+  G.Edition = Edition::Standard;
   G.WingNo = Wing::AllHalf;
-  test::PutWingItem(4, 33, 20);
+  test::PutWingItem(ItemKind::Carrying(Wing::Slant), 33, 20);
   std::int32_t scoreDuringFlight = -1;
   world.toolkit.At(100, [&] { scoreDuringFlight = G.Score; });
   UpdateShot();
@@ -297,7 +297,7 @@ TEST_F(SweepTest, TheFullCurtainDrawsEveryBrightLineInAColourOfItsOwnThenBlack) 
 
 TEST_F(SweepTest, TheFullSweepNeverTouchesTheWingItem) {
   G.PlayerX = 19;
-  test::PutWingItem(10, 19, 4);
+  test::PutWingItem(ItemKind::Energy(), 19, 4);
   SweepAll();
   EXPECT_TRUE(G.WingItemActive);
   EXPECT_EQ(G.Energy, 50);
@@ -309,10 +309,10 @@ TEST_F(SweepTest, TheFullSweepNeverTouchesTheWingItem) {
 class CollectTest : public SweepTest {
  protected:
   CollectTest() {
-    G.Edition = 1;
+    G.Edition = Edition::Standard;
     G.WingNo = Wing::Collect;
     G.PlayerX = 12;
-    FillWorkingBanks(1);
+    FillWorkingBanks(Edition::Standard);
   }
 };
 
@@ -322,8 +322,8 @@ TEST_F(CollectTest, EveryEnemyMovesIntoTheCharactersColumnAndKeepsItsRow) {
   for (std::size_t i = 0; i < EnemyCount; ++i) {
     EXPECT_EQ(G.EnemyX[i], 12) << i;
     EXPECT_EQ(G.EnemyY[i], static_cast<int>(i)) << i;
-    EXPECT_EQ(Playfield().Enemies[i].Left(), 12 * 240) << i;
-    EXPECT_EQ(Playfield().Enemies[i].Top(), static_cast<int>(i) * 240) << i;
+    EXPECT_EQ(Playfield().Enemies[i].Left(), 12 * GridCell) << i;
+    EXPECT_EQ(Playfield().Enemies[i].Top(), static_cast<int>(i) * GridCell) << i;
   }
   EXPECT_EQ(G.EnemiesLeft, 50);
 }
@@ -363,16 +363,16 @@ TEST(CollectInPlay, TheCollectedColumnIsSweptByTheSpeedWingShotThatFollows) {
       "rnd 0.5 0.0  0.5 0.1  0.5 0.2  0.5 0.3  0.5 0.4  0.5 0.5  0.5 0.6  0.5 0.0  0.99 ...\n"
       "at 1 key down 145\nentry 6\nat 3 key down space\nstop frames 11\n");
   const auto& collected = run.Frame(3);
-  EXPECT_EQ(collected["WingNo"].Int(), 2);
-  EXPECT_TRUE(collected["ShotActive"].Bool());
-  EXPECT_EQ(collected["ShotY"].Int(), 22);
-  for (std::size_t i = 0; i < EnemyCount; ++i) EXPECT_EQ(collected["EnemyX"][i].Int(), 0);
-  EXPECT_EQ(collected["labels"]["WingLabel"].Str(), "Quorvan (with Speed Wing)");
-  EXPECT_EQ(run.Frame(4)["ShotY"].Int(), 19);
+  EXPECT_EQ(collected["WingNo"].get<int>(), 2);
+  EXPECT_TRUE(collected["ShotActive"].get<bool>());
+  EXPECT_EQ(collected["ShotY"].get<int>(), 22);
+  for (std::size_t i = 0; i < EnemyCount; ++i) EXPECT_EQ(collected["EnemyX"][i].get<int>(), 0);
+  EXPECT_EQ(collected["labels"]["WingLabel"].get<std::string>(), "Quorvan (with Speed Wing)");
+  EXPECT_EQ(run.Frame(4)["ShotY"].get<int>(), 19);
   const auto& last = run.Frame(11);
-  EXPECT_FALSE(last["ShotActive"].Bool());
-  EXPECT_EQ(last["Score"].Int(), 50 * (1 + 2 + 3 + 4 + 5 + 6 + 7 + 8));
-  EXPECT_EQ(last["EnemiesLeft"].Int(), 42);
+  EXPECT_FALSE(last["ShotActive"].get<bool>());
+  EXPECT_EQ(last["Score"].get<int>(), 50 * (1 + 2 + 3 + 4 + 5 + 6 + 7 + 8));
+  EXPECT_EQ(last["EnemiesLeft"].get<int>(), 42);
 }
 
 TEST(SweepInPlay, SuperQuorvanPausesEightTimesThreeHundredMilliseconds) {
@@ -380,13 +380,13 @@ TEST(SweepInPlay, SuperQuorvanPausesEightTimesThreeHundredMilliseconds) {
       "rnd 0.99 ...\nat 1 key down 145\nentry 10\n"
       "at 2 key down space\nstop frames 3\n");
   std::vector<int> pauses;
-  for (const auto& wait : run.Of("wait")) pauses.push_back(wait["ms"].Int());
+  for (const auto& wait : run.Of("wait")) pauses.push_back(wait["ms"].get<int>());
   EXPECT_EQ(pauses, std::vector<int>(8, 300));
-  EXPECT_EQ(run.Frame(2)["EnemiesLeft"].Int(), 42);
-  EXPECT_EQ(run.Frame(2)["Score"].Int(), 400);
-  EXPECT_FALSE(run.Frame(2)["ShotActive"].Bool());
-  EXPECT_GE(run.Frame(3)["t"].Int() - run.Frame(2)["t"].Int(), 160);
-  EXPECT_GE(run.Frame(2)["t"].Int() - run.Frame(1)["t"].Int(), 2400);
+  EXPECT_EQ(run.Frame(2)["EnemiesLeft"].get<int>(), 42);
+  EXPECT_EQ(run.Frame(2)["Score"].get<int>(), 400);
+  EXPECT_FALSE(run.Frame(2)["ShotActive"].get<bool>());
+  EXPECT_GE(run.Frame(3)["t"].get<int>() - run.Frame(2)["t"].get<int>(), 160);
+  EXPECT_GE(run.Frame(2)["t"].get<int>() - run.Frame(1)["t"].get<int>(), 2400);
 }
 
 }  // namespace

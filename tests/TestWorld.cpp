@@ -5,11 +5,13 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "cycle/GameCycle.h"
+#include "game/GameObserver.h"
 #include "game/GameState.h"
-#include "game/Hooks.h"
+#include "game/InputRules.h"
 #include "game/Random.h"
-#include "platform/headless/Scenario.h"
 #include "platform/headless/Simulator.h"
+#include "platform/record/Scenario.h"
 #include "screens/Window.h"
 #include "sound/FileLookup.h"
 
@@ -24,10 +26,11 @@ HeadlessWorld::HeadlessWorld()
   InstallToolkit(&toolkit);
   InstallSoundListener(&sound_);
   InstallObserver(this);
+  InstallGameInputRules();
   SetAssetFolder(QUORVAN_SOURCE_ASSETS);
 }
 
-void PutWingItem(int kind, int x, int y) {
+void PutWingItem(ItemKind kind, int x, int y) {
   G.WingItemActive = true;
   G.WingItemKind = kind;
   G.WingItemX = x;
@@ -40,18 +43,19 @@ HeadlessWorld::~HeadlessWorld() {
   InstallToolkit(nullptr);
   InstallSoundListener(nullptr);
   InstallObserver(nullptr);
+  InstallInputRules(nullptr);
 }
 
 std::vector<Json> SimRun::Of(const std::string& ev) const {
   std::vector<Json> out;
   for (const auto& e : events)
-    if (e["ev"].Str() == ev) out.push_back(e);
+    if (e["ev"].get<std::string>() == ev) out.push_back(e);
   return out;
 }
 
 const Json& SimRun::Frame(int n) const {
   for (const auto& e : events)
-    if (e["ev"].Str() == "frame" && e["n"].Int() == n) return e;
+    if (e["ev"].get<std::string>() == "frame" && e["n"].get<int>() == n) return e;
   throw std::out_of_range("no frame " + std::to_string(n));
 }
 
@@ -74,7 +78,7 @@ SimRun RunScenario(const std::string& scenario) {
       line += static_cast<char>(c);
       continue;
     }
-    run.events.push_back(ParseJson(line));
+    run.events.push_back(Json::parse(line));
     line.clear();
   }
   return run;

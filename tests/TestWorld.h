@@ -2,16 +2,21 @@
 // runs of the simulator whose trace is read back.
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "game/Hooks.h"
+#include "game/GameObserver.h"
+#include "game/GameState.h"
+#include "game/Grid.h"
 #include "platform/headless/HeadlessToolkit.h"
 #include "platform/headless/RecordingSound.h"
-#include "tests/Json.h"
 
 namespace quorvan::test {
+
+// One line of the trace.
+using Json = nlohmann::json;
 
 // Installs a fresh headless toolkit and a recording sound player, with the
 // game state cleared, and keeps the pauses the game makes; puts everything
@@ -33,8 +38,11 @@ class HeadlessWorld : private GameObserver {
   RecordingSound sound_;
 };
 
+// The draw that makes RandomColumn() give `column`.
+constexpr double DrawOfColumn(int column) { return (column + 0.5) / (LastPairColumn + 1); }
+
 // A Wing item of `kind` floating on cell (x, y).
-void PutWingItem(int kind, int x, int y);
+void PutWingItem(ItemKind kind, int x, int y);
 
 struct SimRun {
   int code = 0;

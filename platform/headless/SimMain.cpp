@@ -5,8 +5,8 @@
 #include <iostream>
 #include <vector>
 
-#include "platform/headless/Scenario.h"
 #include "platform/headless/Simulator.h"
+#include "platform/record/Scenario.h"
 #include "sound/FileLookup.h"
 
 int main(int argc, char** argv) {

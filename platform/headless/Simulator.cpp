@@ -4,10 +4,10 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
 #include "game/GameState.h"
 #include "game/Random.h"
-#include "platform/headless/FrameState.h"
+#include "platform/record/FrameState.h"
 #include "screens/Window.h"
 #include "sound/Music.h"
 

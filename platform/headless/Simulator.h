@@ -8,12 +8,12 @@
 #include <optional>
 #include <string>
 
-#include "game/Hooks.h"
-#include "platform/headless/GameMoments.h"
+#include "game/GameObserver.h"
 #include "platform/headless/HeadlessToolkit.h"
 #include "platform/headless/RecordingSound.h"
-#include "platform/headless/Scenario.h"
-#include "platform/headless/TraceWriter.h"
+#include "platform/record/GameMoments.h"
+#include "platform/record/Scenario.h"
+#include "platform/record/TraceWriter.h"
 
 namespace quorvan {
 

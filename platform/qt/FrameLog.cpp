@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "platform/headless/FrameState.h"
+#include "platform/record/FrameState.h"
 
 namespace quorvan {
 

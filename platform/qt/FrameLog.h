@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "game/Hooks.h"
+#include "game/GameObserver.h"
 
 namespace quorvan {
 

@@ -12,8 +12,7 @@
 #include <memory>
 #include <optional>
 
-#include "game/GameCycle.h"
-#include "platform/headless/Scenario.h"
+#include "cycle/GameCycle.h"
 #include "platform/qt/CharacterLocale.h"
 #include "platform/qt/CommandLine.h"
 #include "platform/qt/DisplayOpen.h"
@@ -24,6 +23,7 @@
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtToolkit.h"
 #include "platform/qt/RuntimeFolder.h"
+#include "platform/record/Scenario.h"
 #include "platform/replay/GameRecorder.h"
 #include "platform/replay/GameReplay.h"
 #include "platform/sdl/SoundModule.h"

@@ -127,7 +127,7 @@ void GameRecorder::StageStarted() {
   moments_.StageStarted();
   if (G.StageNo != 0) return;
   ++games_;
-  Write("edition " + std::to_string(G.Edition));
+  Write("edition " + std::to_string(EditionNumber(G.Edition)));
   // Until it is closed, the recording ends with the game it has reached.
   Write("stop games " + std::to_string(games_));
 }

@@ -10,8 +10,8 @@
 #include <functional>
 #include <string>
 
-#include "game/Hooks.h"
-#include "platform/headless/GameMoments.h"
+#include "game/GameObserver.h"
+#include "platform/record/GameMoments.h"
 #include "platform/replay/ToolkitRelay.h"
 
 namespace quorvan {

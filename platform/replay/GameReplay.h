@@ -11,9 +11,9 @@
 #include <functional>
 #include <string>
 
-#include "game/Hooks.h"
-#include "platform/headless/GameMoments.h"
-#include "platform/headless/Scenario.h"
+#include "game/GameObserver.h"
+#include "platform/record/GameMoments.h"
+#include "platform/record/Scenario.h"
 #include "platform/replay/ToolkitRelay.h"
 
 namespace quorvan {

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "cycle/GameCycle.h"
 #include "game/GameState.h"
+#include "game/InputRules.h"
 #include "platform/headless/RecordingSound.h"
 #include "platform/qt/QtControls.h"
 #include "platform/qt/QtToolkit.h"
@@ -37,6 +39,7 @@ class GameWindowsTest : public ::testing::Test {
     Window::ForgetAll();
     InstallToolkit(&tk);
     InstallSoundListener(&sound_);
+    InstallGameInputRules();
     SetAssetFolder(QUORVAN_SOURCE_ASSETS);
   }
 
@@ -45,6 +48,7 @@ class GameWindowsTest : public ::testing::Test {
     Window::ForgetAll();
     InstallToolkit(nullptr);
     InstallSoundListener(nullptr);
+    InstallInputRules(nullptr);
     SetAssetFolder(savedAssets_);
   }
 

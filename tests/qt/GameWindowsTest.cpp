@@ -110,17 +110,17 @@ class StatusPanelOnScreen : public test::GameWindowsTest {
 };
 
 TEST_F(StatusPanelOnScreen, CaptionNamesTheChosenEdition) {
-  G.Edition = 1;
+  G.Edition = Edition::Standard;
   ShowPair();
   EXPECT_EQ(Widget(StatusPanel()).windowTitle(), "Quorvan Windows /32");
   StatusPanel().Unload();
-  G.Edition = 2;
+  G.Edition = Edition::Vistrel;
   StatusPanel().Show();
   EXPECT_EQ(Widget(StatusPanel()).windowTitle(), "Quorvan KP / 32");
 }
 
 TEST_F(StatusPanelOnScreen, SitsOnTopOfThePlayfieldAsWideAsIt) {
-  G.Edition = 1;
+  G.Edition = Edition::Standard;
   ShowPair();
   const WindowRect field = Playfield().Rect();
   const WindowRect panel = StatusPanel().Rect();
@@ -133,7 +133,7 @@ TEST_F(StatusPanelOnScreen, SitsOnTopOfThePlayfieldAsWideAsIt) {
 }
 
 TEST_F(StatusPanelOnScreen, LabelsShowTheirTextInTheirColours) {
-  G.Edition = 1;
+  G.Edition = Edition::Standard;
   ShowPair();
   auto& p = StatusPanel();
   struct Want {

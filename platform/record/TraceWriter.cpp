@@ -1,4 +1,4 @@
-#include "platform/headless/TraceWriter.h"
+#include "platform/record/TraceWriter.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "platform/headless/Scenario.h"
+#include "platform/record/Scenario.h"
 
 #include <algorithm>
 #include <charconv>

@@ -12,8 +12,8 @@
 #include <deque>
 #include <vector>
 
-#include "game/Hooks.h"
-#include "platform/headless/Scenario.h"
+#include "game/GameObserver.h"
+#include "platform/record/Scenario.h"
 
 namespace quorvan {
 

@@ -1,7 +1,7 @@
-#include "game/Pause.h"
+#include "cycle/Pause.h"
 
+#include "game/GameObserver.h"
 #include "game/GameState.h"
-#include "game/Hooks.h"
 #include "screens/StatusPanel.h"
 #include "sound/SoundDevice.h"
 

@@ -1,18 +1,21 @@
-#include "game/GameCycle.h"
+#include "cycle/GameCycle.h"
 
 #include "attacks/Shot.h"
 #include "character/Bomb.h"
 #include "character/Character.h"
 #include "character/Comet.h"
 #include "character/Enemies.h"
+#include "character/HiddenEntries.h"
 #include "character/WingItem.h"
+#include "cycle/Pause.h"
+#include "cycle/Spawns.h"
+#include "cycle/StageEnd.h"
+#include "cycle/StageSetup.h"
+#include "game/GameObserver.h"
 #include "game/GameState.h"
-#include "game/Hooks.h"
-#include "game/Pause.h"
+#include "game/InputRules.h"
+#include "game/Pieces.h"
 #include "game/Random.h"
-#include "game/Spawns.h"
-#include "game/StageEnd.h"
-#include "game/StageSetup.h"
 #include "screens/Demo.h"
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
@@ -25,17 +28,37 @@ namespace {
 
 constexpr double EnergyDrainPerFrame = 0.02;
 
+class GameInputRules final : public InputRules {
+  // Only a running stage pauses: not a message window, nor the setup.
+  void PauseOrResume() override {
+    if (!G.StageRunning) return;
+    if (G.Paused) {
+      ResumeGame();
+    } else {
+      PauseGame();
+    }
+  }
+  void SteerShotAt(int enemy) override { quorvan::SteerShotAt(enemy); }
+  void AskWingNumber() override { quorvan::AskWingNumber(); }
+  void AskEnemyCount() override { quorvan::AskEnemyCount(); }
+};
+
+GameInputRules gameInputRules;
+
 }  // namespace
 
-void FillWorkingBanks(int edition) {
+void InstallGameInputRules() { InstallInputRules(&gameInputRules); }
+
+void FillWorkingBanks(Edition edition) {
+  const bool standard = edition == Edition::Standard;
   auto& objects = EditionBanks();
-  auto& characters = edition == 1 ? objects.Edition1Characters : objects.Edition2Characters;
-  auto& items = edition == 1 ? objects.Edition1Items : objects.Edition2Items;
+  auto& characters = standard ? objects.Edition1Characters : objects.Edition2Characters;
+  auto& items = standard ? objects.Edition1Items : objects.Edition2Items;
   for (std::size_t i = 0; i < WingCount; ++i) {
     WorkingBanks().CharacterPictures[i].CopyPictureFrom(characters[i]);
     WorkingBanks().ItemPictures[i].CopyPictureFrom(items[i]);
   }
-  const auto& shot = objects.EditionShots[edition == 1 ? 0 : 1];
+  const auto& shot = objects.EditionShots[standard ? 0 : 1];
   Playfield().Shot.CopyPictureFrom(shot);
   Playfield().DoubleShotRight.CopyPictureFrom(shot);
 }
@@ -81,6 +104,7 @@ void StageEndTest() {
 }
 
 void StartUp() {
+  InstallGameInputRules();
   SeedRandom(Tk().ClockSeed());
   OpeningDemo().Show();
   while (OpeningDemo().Visible()) Tk().PumpEvents();
@@ -97,12 +121,12 @@ void StartUp() {
 void SetupGame() {
   G.WaitingForButton = true;
   EditionSetup().Show();
-  PlayMusic("Quor6.mid");
+  PlayMusic(pieces::Setup);
   while (G.WaitingForButton) Tk().PumpEvents();
 
   WorkingBanks().Load();
   EditionBanks().Load();
-  G.Edition = EditionSetup().FirstEdition.Value() ? 1 : 2;
+  G.Edition = EditionSetup().FirstEdition.Value() ? Edition::Standard : Edition::Vistrel;
   FillWorkingBanks(G.Edition);
   EditionSetup().Unload();
   StopMusic();

@@ -1,4 +1,4 @@
-#include "platform/headless/FrameState.h"
+#include "platform/record/FrameState.h"
 
 #include <array>
 #include <utility>
@@ -51,7 +51,7 @@ void AppendFrameState(JsonObject& line) {
       .Int("EnemiesLeft", G.EnemiesLeft)
       .Int("EnemyCarry", G.EnemyCarry)
       .Int("WingNo", WingNumber(G.WingNo))
-      .Int("Edition", G.Edition)
+      .Int("Edition", EditionNumber(G.Edition))
       .Int("PlayerX", G.PlayerX)
       .Int("InputCommand", static_cast<int>(G.InputCommand))
       .Bool("ShotActive", G.ShotActive)
@@ -71,7 +71,7 @@ void AppendFrameState(JsonObject& line) {
   line.Bool("WingItemActive", G.WingItemActive)
       .Int("WingItemX", G.WingItemX)
       .Int("WingItemY", G.WingItemY)
-      .Int("WingItemKind", G.WingItemKind)
+      .Int("WingItemKind", G.WingItemKind.Number())
       .Bool("BombActive", G.BombActive)
       .Int("BombX", G.BombX)
       .Int("BombY", G.BombY)

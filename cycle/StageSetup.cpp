@@ -1,4 +1,4 @@
-#include "game/StageSetup.h"
+#include "cycle/StageSetup.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,9 +6,9 @@
 
 #include "character/Wings.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
 #include "game/Random.h"
 #include "game/Text.h"
+#include "screens/GridPlacement.h"
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
@@ -30,7 +30,7 @@ int QuotaAfterCarry(int carry) {
 void SetupStage() {
   G.PlayerX = 0;
   // Super Quorvan is not kept into the next stage, but it leaves a random Wing behind.
-  G.WingNo = G.WingNo == Wing::Super ? WingNumbered(Int(Rnd() * 9) + 1) : Wing::None;
+  WearWing(G.WingNo == Wing::Super ? WingNumbered(Int(Rnd() * 9) + 1) : Wing::None);
   G.Energy = 100;
   G.EnemiesLeft = QuotaAfterCarry(G.EnemyCarry);
   G.ItemsTaken = 0;
@@ -50,14 +50,13 @@ void SetupStage() {
     const auto slot = static_cast<std::size_t>(i);
     field.Enemies[slot].CopyPictureFrom(
         WorkingBanks().EnemyPictures[static_cast<std::size_t>(G.StageNo)]);
-    G.EnemyX[slot] = Int(Rnd() * 39);
+    G.EnemyX[slot] = RandomColumn();
     G.EnemyY[slot] = Int(Rnd() * 15);
     PlaceOnGrid(G.EnemyX[slot], G.EnemyY[slot], field.Enemies[slot]);
   }
 
-  ShowWingPicture();
-  ShowWingName();
-  PlaceOnGrid(G.PlayerX, 22, field.Character);
+  // A row higher than in play, until the first frame puts it on its own row.
+  PlaceOnGrid(G.PlayerX, RowAboveCharacter, field.Character);
   field.Character.Show();
 }
 

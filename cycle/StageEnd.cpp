@@ -1,10 +1,11 @@
-#include "game/StageEnd.h"
+#include "cycle/StageEnd.h"
 
+#include "game/GameObserver.h"
 #include "game/GameState.h"
-#include "game/Grid.h"
-#include "game/Hooks.h"
+#include "game/Pieces.h"
 #include "game/Random.h"
 #include "game/Text.h"
+#include "screens/GridPlacement.h"
 #include "screens/MessageWindow.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"
@@ -20,7 +21,7 @@ constexpr int GameOverPauseMs = 10000;
 void OpenMessage() {
   auto& message = StageEndMessage();
   message.Show();
-  message.Cls();
+  message.ClearSurface();
   message.OkButton.Hide();
 }
 
@@ -45,7 +46,7 @@ void PrintAt(int column, int row, const std::string& text) {
 void StageClear() {
   OpenMessage();
   if (G.StageNo < LastStage) {
-    PlayMusic("Quor2.mid");
+    PlayMusic(pieces::StageClear);
     PrintAt(19, 3, "Stage " + Text(G.StageNo + 1) + " Clear");
     AwardBonus();
     PrintAt(18, 9, "Score=" + Text(G.Score) + "Points");
@@ -63,7 +64,7 @@ void StageClear() {
     G.StageNo += 1;
     return;
   }
-  PlayMusic("Quor5.mid");
+  PlayMusic(pieces::AllStagesClear);
   PrintAt(19, 3, "All Stage Clear!!");
   AwardBonus();
   WaitMs(FinalClearPauseMs);
@@ -73,7 +74,7 @@ void StageClear() {
 
 void GameOver() {
   OpenMessage();
-  PlayMusic("Quor3.mid");
+  PlayMusic(pieces::GameOver);
   PrintAt(14, 3, "Ｇａｍｅ　Ｏｖｅｒ…");
   PrintAt(16, 5, "Score=" + Text(G.Score) + "Points");
   PrintAt(16, 7, "High Score=" + Text(G.HighScore) + "Points");
@@ -81,7 +82,7 @@ void GameOver() {
   if (G.Score > G.HighScore) {
     G.HighScore = G.Score;
     PrintAt(13, 9, "New High Score=" + Text(G.HighScore) + "Points");
-    PlayMusic("Quor7.mid");
+    PlayMusic(pieces::HighScore);
     PrintAt(16, 11, "You got a High Score!");
     WaitMs(GameOverPauseMs);
   }

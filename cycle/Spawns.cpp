@@ -1,8 +1,8 @@
-#include "game/Spawns.h"
+#include "cycle/Spawns.h"
 
 #include "game/GameState.h"
-#include "game/Grid.h"
 #include "game/Random.h"
+#include "screens/GridPlacement.h"
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
 
@@ -18,9 +18,10 @@ void WingItemSpawnTest() {
   G.WingItemActive = true;
   G.WingItemX = 0;
   G.WingItemY = Int(Rnd() * 20);
-  G.WingItemKind = Int(Rnd() * 10) + 1;
+  G.WingItemKind = ItemKind::Numbered(Int(Rnd() * 10) + 1);
   auto& item = Playfield().WingItem;
-  item.CopyPictureFrom(WorkingBanks().ItemPictures[static_cast<std::size_t>(G.WingItemKind)]);
+  item.CopyPictureFrom(
+      WorkingBanks().ItemPictures[static_cast<std::size_t>(G.WingItemKind.Number())]);
   PlaceOnGrid(G.WingItemX, G.WingItemY, item);
   item.Show();
 }

@@ -1,7 +1,7 @@
-#include "game/Grid.h"
+#include "screens/GridPlacement.h"
 
+#include "game/GameObserver.h"
 #include "game/GameState.h"
-#include "game/Hooks.h"
 #include "screens/Playfield.h"
 
 namespace quorvan {

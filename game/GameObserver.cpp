@@ -1,4 +1,4 @@
-#include "game/Hooks.h"
+#include "game/GameObserver.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "platform/headless/GameMoments.h"
+#include "platform/record/GameMoments.h"
 
 #include "game/GameState.h"
 

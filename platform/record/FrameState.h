@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/headless/TraceWriter.h"
+#include "platform/record/TraceWriter.h"
 
 namespace quorvan {
 
