@@ -31,8 +31,8 @@ fail() {
   rm -rf "$out"
   exit 1
 }
-window() {  # the visible window whose title matches, waiting up to 15 s
-  for _ in $(seq 150); do
+window() {  # the visible window whose title matches, waiting up to 40 s: a busy machine may show it late
+  for _ in $(seq 400); do
     id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
     [ -n "$id" ] && { echo "$id"; return; }
     sleep 0.1
