@@ -83,7 +83,7 @@ const QV = (() => {
     el.className = 'win' + (border !== BorderNone ? ' framed' : '');
     el.style.display = 'none';
     el.dataset.window = id;
-    const win = {id, el, controls: [], timers: [], shown: false, left: 0, top: 0, width, height,
+    const win = {id, el, name: caption, controls: [], shown: false, left: 0, top: 0, width, height,
                  fore: css(fore), font: font(face, fontPx, bold), surface: null, figures: null};
     if (titleHeight > 0) {
       const title = document.createElement('div');
@@ -286,7 +286,17 @@ const QV = (() => {
       if (control && control.timer) clearInterval(control.timer.handle);
     win.el.remove();
     windows.delete(id);
-    if (active === id) active = 0;
+    if (active === id) {
+      active = 0;
+      activateBeneath();
+    }
+  }
+
+  // As a window manager does, the window beneath takes the keyboard.
+  function activateBeneath() {
+    const beneath = [...windows.values()].filter((w) => w.shown)
+        .sort((a, b) => (+b.el.style.zIndex || 0) - (+a.el.style.zIndex || 0))[0];
+    if (beneath) activate(beneath.id);
   }
 
   function showWindow(id, shown, tellFramed) {
@@ -302,6 +312,7 @@ const QV = (() => {
       active = 0;
       win.el.classList.remove('active');
       push(LostFocus, id);
+      activateBeneath();
     }
     if (tellFramed) push(Framed, id);
   }
@@ -517,13 +528,32 @@ const QV = (() => {
   }
   addEventListener('keydown', (e) => onKey(e, true));
   addEventListener('keyup', (e) => onKey(e, false));
-  desktop.addEventListener('contextmenu', (e) => e.preventDefault());
+  // No context menu over the game, from the mouse or from the menu key.
+  addEventListener('contextmenu', (e) => { if (running) e.preventDefault(); });
 
   function wake() { push(Wake, 0); }
 
   return {
     createWindow, addControl, destroyWindow, showWindow, placeWindow, activate,
-    setCaption: (id, text) => { const w = windows.get(id); if (w && w.caption) w.caption.textContent = text; },
+    setCaption(id, text) {
+      const win = windows.get(id);
+      if (!win) return;
+      win.name = text;
+      if (win.caption) win.caption.textContent = text;
+    },
+    // The windows on the screen, for tests: caption, outer and client rectangles in page pixels.
+    windowList() {
+      const rect = (el) => {
+        const r = el.getBoundingClientRect();
+        return {left: r.left, top: r.top, right: r.right, bottom: r.bottom};
+      };
+      return [...windows.values()].filter((w) => w.shown).map((w) => ({
+        id: w.id, caption: w.name, active: w.id === active, outer: rect(w.el), client: rect(w.client),
+        buttons: w.controls.filter((c) => c && c.kind === Button && c.visible).map((c) => rect(c.el)),
+        targets: w.controls.filter((c) => c && c.kind === Image && c.visible && c.el.style.cursor === 'crosshair' &&
+                                          c.el.style.visibility !== 'hidden').map((c) => rect(c.el)),
+      }));
+    },
     setBack, controlRect, controlVisible, controlText, controlPicture, optionSelected, setTimer,
     clearSurface, printText, drawLine, openDialog, dialogResult, closeDialog, nextEvent,
     waitForEvent, yieldToBrowser, wake, applyZoom,
