@@ -306,7 +306,12 @@ const QV = (() => {
     win.el.style.display = shown ? '' : 'none';
     if (shown && !QV.firstWindowAt) {
       QV.firstWindowAt = performance.now();
-      requestAnimationFrame(() => { QV.firstPaintAt = performance.now(); });
+      requestAnimationFrame(() => {
+        QV.firstPaintAt = performance.now();
+        // The shots' effects are fetched once the first window is up, so the
+        // first bang is not late.
+        setTimeout(() => QV.sound.prefetchEffects(), 1000);
+      });
     }
     if (!shown && active === id) {
       active = 0;
@@ -604,6 +609,9 @@ QV.sound = (() => {
 
   return {
     open(audioContext) { context = audioContext; },
+    prefetchEffects() {
+      if (context) for (const name of ['bang1.wav', 'bang2.wav', 'ching.wav']) load('sounds/' + name);
+    },
     // A file asked for before it arrives plays when it arrives, unless the
     // game asked for another or for silence meanwhile.
     playEffect(name) {
