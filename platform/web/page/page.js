@@ -430,6 +430,12 @@ const QV = (() => {
     const timer = c.timer;
     clearInterval(timer.handle);
     timer.handle = 0;
+    // A restarted timer counts afresh: a tick it gave before is void.
+    if (timer.pending) {
+      const stale = queue.findIndex((e) => e.timer === timer);
+      if (stale >= 0) queue.splice(stale, 1);
+      timer.pending = false;
+    }
     if (!enabled) return;
     timer.handle = setInterval(() => {
       if (timer.pending) return;
