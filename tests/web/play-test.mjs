@@ -188,6 +188,19 @@ try {
   check(/^entry 4$/m.test(recording) && (recording.match(/^entry 0$/mg) || []).length === 7,
     'the recording holds the Wing entry and the seven enemy counts');
   check(/ click \d/.test(recording), 'the recording holds the click on an enemy');
+
+  // The status panel's close box ends the game even while an entry is open.
+  await page.goto(url + '?autostart');
+  await page.waitForFunction(() => typeof QV === 'object' && QV.windowList().some((w) => /95\/NT/.test(w.caption)), null, slow);
+  const setupButton = (await windowNamed(/95\/NT/)).buttons[0];
+  await page.mouse.click((setupButton.left + setupButton.right) / 2, (setupButton.top + setupButton.bottom) / 2);
+  await waitWindow('^Quorvan Windows /32$');
+  await page.keyboard.press('ScrollLock');
+  await page.waitForSelector('#dialog:not([hidden])', slow);
+  const panelNow = await windowNamed(/^Quorvan Windows \/32$/);
+  await page.mouse.click(panelNow.outer.right - 10, panelNow.outer.top + 10);
+  await page.waitForSelector('#ended:not([hidden])', slow);
+  check(await page.isHidden('#dialog'), 'closing the status panel during an entry ends the game and its entry');
 } catch (e) {
   console.log(`FAIL ${e.message.split('\n')[0]}`);
   try {

@@ -106,7 +106,8 @@ const QV = (() => {
       close.textContent = '×';
       close.title = 'Close';
       close.addEventListener('mousedown', (e) => e.stopPropagation());
-      close.addEventListener('click', () => { if (!dialog) push(CloseRequest, id); });
+      // A close request passes even while an entry is open: it may end the game.
+      close.addEventListener('click', () => push(CloseRequest, id));
       title.appendChild(close);
       title.addEventListener('mousedown', (e) => startDrag(win, e));
       el.appendChild(title);
