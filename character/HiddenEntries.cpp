@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <locale>
 #include <optional>
+#include <sstream>
 
 #include "character/Character.h"
 #include "character/Wings.h"
@@ -64,10 +66,12 @@ double LeadingNumber(const std::string& text) {
     while (exponent < s.size() && std::isdigit(static_cast<unsigned char>(s[exponent]))) ++exponent;
     if (exponent > exponentDigits) end = exponent;
   }
-  const char* begin = s.data() + (s[0] == '+' ? 1 : 0);  // from_chars takes no plus sign
+  const std::size_t begin = s[0] == '+' ? 1 : 0;
+  std::istringstream in(s.substr(begin, end - begin));
+  in.imbue(std::locale::classic());
   double value = 0;
-  std::from_chars(begin, s.data() + end, value);
-  return std::isfinite(value) ? value : 0;
+  in >> value;
+  return !in.fail() && std::isfinite(value) ? value : 0;
 }
 
 // Asks until a Wing 0..10 is entered. An empty entry (or a cancel) leaves the

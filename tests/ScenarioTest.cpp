@@ -104,5 +104,19 @@ TEST(Scenario, MistakesNameTheirLine) {
   for (const auto& c : cases) EXPECT_EQ(ErrorOf(c.text), c.message) << c.text;
 }
 
+// Random values are read as decimal numbers in any locale, and nothing a
+// stream would take besides (a plus sign, hexadecimal, words) slips through.
+TEST(Scenario, RandomValuesAreDecimalNumbersAndNothingElse) {
+  const std::pair<const char*, double> read[] = {
+      {"0.5", 0.5}, {"0", 0},           {".25", 0.25}, {"5e-1", 0.5}, {"0.", 0},
+      {"-0", 0},    {"9.99E-1", 0.999}, {"0e400", 0},  {"0.1", 0.1},  {"1e-300", 1e-300},
+  };
+  for (const auto& [text, value] : read)
+    EXPECT_EQ(Parse(std::string("rnd ") + text + "\n").rnd.values.at(0), value) << text;
+  const char* refused[] = {"+0.5", "0x0.8p0", "0.5x", ".", "-", "1e", "e1", "0,5", "1e-400", "nan"};
+  for (const char* text : refused)
+    EXPECT_NE(ErrorOf(std::string("rnd ") + text + "\n"), "") << text;
+}
+
 }  // namespace
 }  // namespace quorvan

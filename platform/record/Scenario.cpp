@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <locale>
 #include <map>
 #include <sstream>
+#include <type_traits>
 
 #include "game/GameState.h"
 
@@ -38,13 +41,50 @@ std::string Quoted(const std::string& word) {
   return out + "\"";
 }
 
+// A decimal number as from_chars reads one: an optional minus, digits with an
+// optional point, an optional exponent, and nothing else; read in the classic
+// locale whatever the player's is. Whether it is written so is checked first,
+// as streams take more (a plus sign, hexadecimal).
+bool ReadDecimal(const std::string& word, double& value) {
+  std::size_t i = word.starts_with('-') ? 1 : 0;
+  const auto digitsFrom = [&] {
+    const std::size_t from = i;
+    while (i < word.size() && word[i] >= '0' && word[i] <= '9') ++i;
+    return i - from;
+  };
+  std::size_t mantissa = digitsFrom();
+  if (i < word.size() && word[i] == '.') {
+    ++i;
+    mantissa += digitsFrom();
+  }
+  if (mantissa == 0) return false;
+  if (i < word.size() && (word[i] == 'e' || word[i] == 'E')) {
+    ++i;
+    if (i < word.size() && (word[i] == '+' || word[i] == '-')) ++i;
+    if (digitsFrom() == 0) return false;
+  }
+  if (i != word.size()) return false;
+  std::istringstream in(word);
+  in.imbue(std::locale::classic());
+  in >> value;
+  if (in.fail() || !std::isfinite(value)) return false;
+  // Too small to hold is out of range, as too large is.
+  const bool zeroWritten = word.find_first_of("123456789") >= word.find_first_of("eE");
+  return value != 0 || zeroWritten;
+}
+
 template <typename T>
 T Number(const std::string& word, const char* what) {
   T value{};
-  const auto* end = word.data() + word.size();
-  const auto result = std::from_chars(word.data(), end, value);
-  if (result.ec != std::errc() || result.ptr != end)
-    throw ScenarioError(std::string("expected ") + what + ", found " + Quoted(word));
+  bool read = false;
+  if constexpr (std::is_floating_point_v<T>) {
+    read = ReadDecimal(word, value);
+  } else {
+    const auto* end = word.data() + word.size();
+    const auto result = std::from_chars(word.data(), end, value);
+    read = result.ec == std::errc() && result.ptr == end;
+  }
+  if (!read) throw ScenarioError(std::string("expected ") + what + ", found " + Quoted(word));
   return value;
 }
 
