@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/headless/TraceWriter.h"
+#include "platform/record/TraceWriter.h"
 
 namespace quorvan {
 namespace {

@@ -9,9 +9,9 @@
 #include <fstream>
 #include <memory>
 
-#include "game/GameCycle.h"
-#include "game/Hooks.h"
-#include "platform/qt/FrameLog.h"
+#include "cycle/GameCycle.h"
+#include "game/GameObserver.h"
+#include "platform/record/FrameLog.h"
 #include "platform/replay/GameRecorder.h"
 #include "platform/web/WebSound.h"
 #include "platform/web/WebToolkit.h"

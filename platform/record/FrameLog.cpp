@@ -1,4 +1,4 @@
-#include "platform/qt/FrameLog.h"
+#include "platform/record/FrameLog.h"
 
 #include <chrono>
 #include <cstdlib>
