@@ -21,10 +21,10 @@
 namespace quorvan {
 namespace {
 
-constexpr int kRate = 44100;
-constexpr int kChannels = 2;
-constexpr int kSilence = 8;  // peak sample values at or below count as silence
-constexpr int kAudible = 1000;
+constexpr int Rate = 44100;
+constexpr int Channels = 2;
+constexpr int Silence = 8;  // peak sample values at or below count as silence
+constexpr int Audible = 1000;
 
 using namespace std::chrono_literals;
 
@@ -76,7 +76,7 @@ class SdlPlayer : public ::testing::Test {
   }
   static int Peak(const std::vector<std::int16_t>& samples, double from_end_seconds) {
     const auto count =
-        std::min(samples.size(), static_cast<std::size_t>(from_end_seconds * kRate * kChannels));
+        std::min(samples.size(), static_cast<std::size_t>(from_end_seconds * Rate * Channels));
     int peak = 0;
     for (auto it = samples.end() - static_cast<long>(count); it != samples.end(); ++it) {
       peak = std::max(peak, std::abs(int{*it}));
@@ -98,8 +98,8 @@ TEST_F(SdlPlayer, APieceAskedForAtOnceIsHeardWhenTheSoundfontIsReady) {
   PlayMusic("Quor4.mid");
   std::this_thread::sleep_for(1200ms);
   const auto samples = Rendered();
-  EXPECT_GT(samples.size(), std::size_t{kRate});
-  EXPECT_GT(Peak(samples), kAudible);
+  EXPECT_GT(samples.size(), std::size_t{Rate});
+  EXPECT_GT(Peak(samples), Audible);
 }
 
 // The game's pause holds the piece: silence while it lasts, music after it.
@@ -112,9 +112,9 @@ TEST_F(SdlPlayer, APauseSilencesThePieceUntilItIsLifted) {
   Sound().PauseAll(false);
   std::this_thread::sleep_for(600ms);
   auto samples = Rendered();
-  EXPECT_GT(Peak(samples, 0.4), kAudible);
-  samples.resize(samples.size() - static_cast<std::size_t>(0.9 * kRate * kChannels));
-  EXPECT_LE(Peak(samples, 0.5), kSilence);
+  EXPECT_GT(Peak(samples, 0.4), Audible);
+  samples.resize(samples.size() - static_cast<std::size_t>(0.9 * Rate * Channels));
+  EXPECT_LE(Peak(samples, 0.5), Silence);
 }
 
 TEST_F(SdlPlayer, AnEffectIsHeardUnderTheMusic) {
@@ -126,7 +126,7 @@ TEST_F(SdlPlayer, AnEffectIsHeardUnderTheMusic) {
   SilenceDemoJingle();
   std::this_thread::sleep_for(900ms);
   const auto samples = Rendered();
-  EXPECT_GT(Peak(samples, 0.4), kAudible);
+  EXPECT_GT(Peak(samples, 0.4), Audible);
 }
 
 TEST_F(SdlPlayer, ANewEffectCutsTheOneBefore) {
@@ -139,8 +139,8 @@ TEST_F(SdlPlayer, ANewEffectCutsTheOneBefore) {
   PlaySoundEffect("quiet.WAV");
   std::this_thread::sleep_for(500ms);
   const auto samples = Rendered();
-  EXPECT_GT(Peak(samples), kAudible) << "the tone was heard first";
-  EXPECT_LE(Peak(samples, 0.3), kSilence);
+  EXPECT_GT(Peak(samples), Audible) << "the tone was heard first";
+  EXPECT_LE(Peak(samples, 0.3), Silence);
 }
 
 TEST_F(SdlPlayer, AnEffectThatCannotBePlayedStillCutsTheOneBefore) {
@@ -152,8 +152,8 @@ TEST_F(SdlPlayer, AnEffectThatCannotBePlayedStillCutsTheOneBefore) {
   PlaySoundEffect("NoSuchFile.wav");
   std::this_thread::sleep_for(400ms);
   const auto samples = Rendered();
-  EXPECT_GT(Peak(samples), kAudible);
-  EXPECT_LE(Peak(samples, 0.2), kSilence);
+  EXPECT_GT(Peak(samples), Audible);
+  EXPECT_LE(Peak(samples, 0.2), Silence);
 }
 
 TEST_F(SdlPlayer, APiecePlaysOnce) {
@@ -163,8 +163,8 @@ TEST_F(SdlPlayer, APiecePlaysOnce) {
   PlayMusic("Short.mid");
   std::this_thread::sleep_for(1600ms);
   const auto samples = Rendered();
-  EXPECT_GT(Peak(samples), kAudible);
-  EXPECT_LE(Peak(samples, 0.6), kSilence);
+  EXPECT_GT(Peak(samples), Audible);
+  EXPECT_LE(Peak(samples, 0.6), Silence);
 }
 
 TEST_F(SdlPlayer, StopMusicSilencesThePiece) {
@@ -176,8 +176,8 @@ TEST_F(SdlPlayer, StopMusicSilencesThePiece) {
   StopMusic();
   std::this_thread::sleep_for(400ms);
   const auto samples = Rendered();
-  EXPECT_GT(Peak(samples), kAudible);
-  EXPECT_LE(Peak(samples, 0.2), kSilence);
+  EXPECT_GT(Peak(samples), Audible);
+  EXPECT_LE(Peak(samples, 0.2), Silence);
 }
 
 // Missing, empty, cut short and random files, each as a piece and an effect.
@@ -202,11 +202,11 @@ TEST_F(SdlPlayer, DamagedFilesAreSilentAndHarmless) {
   std::copy_n(effect.begin(), 12, riff_then_noise.begin());
   soundtest::WriteBytes(here / "Riff.wav", riff_then_noise);
   // Whole chunks, but nonsense inside the track.
-  constexpr unsigned char kChunks[] = {'M', 'T', 'h',  'd', 0,   0,   0,   6, 0, 0,    0,
-                                       1,   1,   0xE0, 'M', 'T', 'r', 'k', 0, 0, 0x0F, 0xEA};
-  static_assert(sizeof kChunks + 0x0FEA == 4096);
+  constexpr unsigned char Chunks[] = {'M', 'T', 'h',  'd', 0,   0,   0,   6, 0, 0,    0,
+                                      1,   1,   0xE0, 'M', 'T', 'r', 'k', 0, 0, 0x0F, 0xEA};
+  static_assert(sizeof Chunks + 0x0FEA == 4096);
   auto garbled = noise;
-  std::copy(std::begin(kChunks), std::end(kChunks), garbled.begin());
+  std::copy(std::begin(Chunks), std::end(Chunks), garbled.begin());
   soundtest::WriteBytes(here / "Garbled.mid", garbled);
   soundtest::InFolder in(here);
   Open();  // settled: past SDL's own words about its disk driver
@@ -220,7 +220,7 @@ TEST_F(SdlPlayer, DamagedFilesAreSilentAndHarmless) {
   const auto samples = Rendered();
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << "the libraries keep quiet too";
   EXPECT_GT(samples.size(), std::size_t{0}) << "the device did open";
-  EXPECT_LE(Peak(samples), kSilence);
+  EXPECT_LE(Peak(samples), Silence);
 }
 
 TEST_F(SdlPlayer, WithoutASoundfontEffectsStillPlayAndOneLineSaysWhy) {
@@ -235,10 +235,10 @@ TEST_F(SdlPlayer, WithoutASoundfontEffectsStillPlayAndOneLineSaysWhy) {
   PlaySoundEffect("Bang1.Wav");
   std::this_thread::sleep_for(300ms);
   const auto samples = Rendered();
-  EXPECT_GT(Peak(samples), kAudible);
+  EXPECT_GT(Peak(samples), Audible);
   const std::vector<std::int16_t> before_effect(
-      samples.begin(), samples.end() - static_cast<long>(0.6 * kRate * kChannels));
-  EXPECT_LE(Peak(before_effect), kSilence) << "no music";
+      samples.begin(), samples.end() - static_cast<long>(0.6 * Rate * Channels));
+  EXPECT_LE(Peak(before_effect), Silence) << "no music";
 }
 
 TEST_F(SdlPlayer, WithoutAudioOutputTheGameCarriesOnSilently) {
@@ -264,7 +264,7 @@ TEST_F(SdlPlayer, OnlyOneDeviceOwnsTheOutputAtATime) {
             "quorvan: sound is off: the audio output is already in use\n");
   PlaySoundEffect("Bang1.Wav");  // the first device still works
   std::this_thread::sleep_for(300ms);
-  EXPECT_GT(Peak(Rendered()), kAudible);
+  EXPECT_GT(Peak(Rendered()), Audible);
 }
 
 // The game's first window comes before its player: the demo's jingle, asked
@@ -279,7 +279,7 @@ TEST_F(SdlPlayer, AnEffectAskedForBeforeThePlayerIsOpenedSoundsWhenItIs) {
     std::this_thread::sleep_for(400ms);
     InstallSoundDevice(nullptr);
   }
-  EXPECT_GT(Peak(Rendered()), kAudible);
+  EXPECT_GT(Peak(Rendered()), Audible);
 }
 
 // A piece asked for while the soundfont loads, and stopped before it is
@@ -290,7 +290,7 @@ TEST_F(SdlPlayer, APieceStoppedWhileTheSoundfontLoadsIsNeverHeard) {
   StopMusic();
   device_->Settle();
   std::this_thread::sleep_for(600ms);
-  EXPECT_LE(Peak(Rendered()), kSilence);
+  EXPECT_LE(Peak(Rendered()), Silence);
 }
 
 // The output closes once nothing sounds, after an effect or a piece alike;
@@ -299,10 +299,10 @@ TEST_F(SdlPlayer, APieceStoppedWhileTheSoundfontLoadsIsNeverHeard) {
 class SdlPlayerSleep : public SdlPlayer, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(SdlPlayerSleep, TheOutputSleepsWhileSilentAndWakesForTheWholeNextEffect) {
-  constexpr double kToneSeconds = 0.3;
+  constexpr double ToneSeconds = 0.3;
   soundtest::WriteToneWav(folder_.path() / "First.wav", 0.1, 440.0);
   soundtest::WriteOneNoteMidi(folder_.path() / "First.mid", 0.1);
-  soundtest::WriteToneWav(folder_.path() / "Second.wav", kToneSeconds, 660.0);
+  soundtest::WriteToneWav(folder_.path() / "Second.wav", ToneSeconds, 660.0);
   soundtest::InFolder in(folder_.path());
   Open(SdlSoundOptions{.sleepAfter = 100ms});
   const std::string first = GetParam();
@@ -315,13 +315,13 @@ TEST_P(SdlPlayerSleep, TheOutputSleepsWhileSilentAndWakesForTheWholeNextEffect) 
   PlaySoundEffect("Second.wav");
   std::this_thread::sleep_for(600ms);
   const auto samples = Rendered();
-  EXPECT_LT(samples.size(), std::size_t{kRate * kChannels}) << "the output slept";
-  const auto loud = [](std::int16_t s) { return std::abs(int{s}) > kSilence; };
+  EXPECT_LT(samples.size(), std::size_t{Rate * Channels}) << "the output slept";
+  const auto loud = [](std::int16_t s) { return std::abs(int{s}) > Silence; };
   const auto start = std::find_if(samples.begin(), samples.end(), loud);
   const auto end = std::find_if(samples.rbegin(), samples.rend(), loud).base();
   ASSERT_LT(start, end);
-  EXPECT_LT(start - samples.begin(), 2 * kChannels * 2048) << "within the first buffer";
-  EXPECT_NEAR(static_cast<double>(end - start) / (kRate * kChannels), kToneSeconds, 0.002);
+  EXPECT_LT(start - samples.begin(), 2 * Channels * 2048) << "within the first buffer";
+  EXPECT_NEAR(static_cast<double>(end - start) / (Rate * Channels), ToneSeconds, 0.002);
 }
 
 INSTANTIATE_TEST_SUITE_P(AfterAnEffectOrAPiece, SdlPlayerSleep,
