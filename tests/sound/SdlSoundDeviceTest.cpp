@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "platform/sdl/SdlSoundDevice.h"
+#include "platform/sdl/SoundFiles.h"
 #include "sound/Effects.h"
 #include "sound/FileLookup.h"
 #include "sound/LateSoundDevice.h"
@@ -295,6 +296,41 @@ TEST_F(SdlPlayer, WithoutASoundfontEffectsStillPlayAndOneLineSaysWhy) {
   const std::vector<std::int16_t> before_effect(
       samples.begin(), samples.end() - static_cast<long>(0.6 * Rate * Channels));
   EXPECT_LE(Peak(before_effect), Silence) << "no music";
+}
+
+// FluidSynth reads the soundfont itself: one it cannot read, even one cut
+// short, leaves the music off, said in one line, and the effects play.
+TEST_F(SdlPlayer, ADamagedSoundfontLeavesTheMusicOffInOneLine) {
+  const auto soundfont = FirstExistingFile(StandardSoundFonts());
+  if (soundfont.empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  const auto whole = soundtest::ReadBytes(soundfont);
+  std::mt19937 random(20261208);
+  std::vector<unsigned char> noise(4096);
+  for (auto& byte : noise) byte = static_cast<unsigned char>(random());
+  auto riffThenNoise = noise;  // says RIFF....sfbk, then nonsense
+  std::copy_n(whole.begin(), 12, riffThenNoise.begin());
+  const struct {
+    const char* name;
+    std::vector<unsigned char> bytes;
+  } cases[] = {
+      {"empty.sf2", {}},
+      {"noise.sf2", noise},
+      {"riff.sf2", riffThenNoise},
+      {"cut.sf2", {whole.begin(), whole.begin() + static_cast<long>(whole.size() / 2)}},
+  };
+  for (const auto& c : cases) {
+    const auto path = folder_.path() / c.name;
+    soundtest::WriteBytes(path, c.bytes);
+    ::testing::internal::CaptureStderr();
+    Open(SdlSoundOptions{.soundfonts = {path}});
+    const std::string said = GameLines(::testing::internal::GetCapturedStderr());
+    EXPECT_EQ(said, "quorvan: music is off: the soundfont " + path.string() + " cannot be read\n")
+        << c.name;
+    PlayMusic("Quor6.mid");
+    PlaySoundEffect("Bang1.Wav");
+    std::this_thread::sleep_for(300ms);
+    EXPECT_GT(Peak(Rendered()), Audible) << c.name;
+  }
 }
 
 TEST_F(SdlPlayer, WithoutAudioOutputTheGameCarriesOnSilently) {
