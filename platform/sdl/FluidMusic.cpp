@@ -92,6 +92,10 @@ void FluidMusic::Play(Bytes piece) {
   if (!IsWholeMidiFile(piece)) return;
   std::lock_guard lock(mutex_);
   piece_ = std::move(piece);
+  // Every piece starts from General MIDI's defaults, as from a sequencer
+  // opened afresh: a piano on every channel and the drum kit on the tenth,
+  // for the channels it plays without choosing an instrument.
+  fluid_synth_system_reset(fluid_->synth);
   fluid_->player = new_fluid_player(fluid_->synth);
   if (fluid_->player == nullptr) return;
   if (fluid_player_add_mem(fluid_->player, piece_.data(), piece_.size()) != FLUID_OK ||

@@ -224,6 +224,27 @@ TEST_F(SdlPlayer, MusicSoundsAtItsPitchWithNothingMirroredAbove11kHz) {
       << "dB of the loudest band above 11 kHz against the note's";
 }
 
+// A channel a piece plays without choosing an instrument has General MIDI's:
+// the piano, and the drum kit on the tenth channel, as most of ours use it.
+TEST_F(SdlPlayer, AChannelWithNoInstrumentChosenPlaysGeneralMidisOwn) {
+  for (const int channel : {0, 9}) {
+    const auto on = static_cast<unsigned char>(0x90 | channel);
+    const auto off = static_cast<unsigned char>(0x80 | channel);
+    const std::vector<unsigned char> track = {0x00, on, 38,   110,  0x83, 0x60, off,
+                                              38,   64, 0x00, 0xFF, 0x2F, 0x00};
+    std::vector<unsigned char> file = {'M', 'T',  'h',  'd', 0,   0,   0,   6, 0, 0, 0,
+                                       1,   0x01, 0xE0, 'M', 'T', 'r', 'k', 0, 0, 0};
+    file.push_back(static_cast<unsigned char>(track.size()));
+    file.insert(file.end(), track.begin(), track.end());
+    soundtest::WriteBytes(folder_.path() / "Plain.mid", file);
+    soundtest::InFolder in(folder_.path());
+    Open();
+    PlayMusic("Plain.mid");
+    std::this_thread::sleep_for(600ms);
+    EXPECT_GT(Peak(Rendered()), Audible) << "channel " << channel + 1;
+  }
+}
+
 TEST_F(SdlPlayer, StopMusicSilencesThePiece) {
   Open();
   StopMusic();  // nothing open yet
