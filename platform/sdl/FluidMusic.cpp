@@ -1,6 +1,7 @@
 #include "platform/sdl/FluidMusic.h"
 
 #include <fluidsynth.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <array>
@@ -73,6 +74,9 @@ std::unique_ptr<FluidMusic> FluidMusic::Load(const std::filesystem::path& soundf
     return nullptr;
   }
   UnloadInstruments(fluid->synth);
+  // Reading the soundfont leaves a few megabytes freed but still held by
+  // this thread's heap; the game's memory at rest should not carry them.
+  malloc_trim(0);
   SDL_AudioStream* converter =
       SDL_NewAudioStream(AUDIO_F32SYS, Channels, synthRate, AUDIO_S16SYS, Channels, outputRate);
   if (converter == nullptr) {
@@ -125,8 +129,11 @@ bool FluidMusic::Sounding() const { return playing_; }
 
 void FluidMusic::Release() {
   Stop();
-  std::lock_guard lock(mutex_);
-  UnloadInstruments(fluid_->synth);
+  {
+    std::lock_guard lock(mutex_);
+    UnloadInstruments(fluid_->synth);
+  }
+  malloc_trim(0);
 }
 
 bool FluidMusic::PieceOver() {
