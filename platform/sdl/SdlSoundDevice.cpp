@@ -183,7 +183,10 @@ class SdlSoundDevice::Player {
     }
     for (auto& [path, chunk] : chunks_) Mix_FreeChunk(chunk);
     chunks_.clear();
+    // The music's converter belongs to SDL, and so does music that finished
+    // loading after the last request: both go while SDL is still up.
     music_.reset();
+    loadedMusic_.reset();
     CloseSdlOutput();
   }
 

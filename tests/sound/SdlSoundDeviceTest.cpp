@@ -406,6 +406,15 @@ TEST_F(SdlPlayer, APieceStoppedWhileTheSoundfontLoadsIsNeverHeard) {
   EXPECT_LE(Peak(Rendered()), Silence);
 }
 
+// A device closed at once, the game ending as it starts, lets go of the
+// soundfont that finishes loading after it while SDL is still there.
+TEST_F(SdlPlayer, ADeviceClosedWhileTheSoundfontLoadsEndsCleanly) {
+  for (int i = 0; i < 3; ++i) {
+    Open({}, false);
+    Close();
+  }
+}
+
 // The output closes once nothing sounds, after an effect or a piece alike;
 // SDL's disk driver starts its file afresh when it opens again, so the file
 // holds only the effect that woke it, from its very first sample to its last.
