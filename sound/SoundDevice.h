@@ -1,6 +1,6 @@
-// The one contract between the game and a sound player: four typed calls,
-// each returning at once. Every failure stays inside the device: the game
-// never hears of one.
+// The one contract between the game and a sound player: five calls, each
+// returning at once. Every failure stays inside the device: the game never
+// hears of one.
 #pragma once
 
 #include <filesystem>

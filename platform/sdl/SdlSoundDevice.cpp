@@ -14,8 +14,8 @@
 #include <optional>
 #include <thread>
 
-#include "platform/sdl/MusicSynth.h"
-#include "platform/sdl/SdlAudio.h"
+#include "platform/sdl/FluidMusic.h"
+#include "platform/sdl/SdlOutput.h"
 #include "platform/sdl/SoundFiles.h"
 
 namespace quorvan {
@@ -24,17 +24,17 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-constexpr int kEffectChannel = 0;
-constexpr std::size_t kLargestMidiFile = std::size_t{4} << 20;
-constexpr std::size_t kLargestEffectFile = std::size_t{32} << 20;
+constexpr int EffectChannel = 0;
+constexpr std::size_t LargestMidiFile = std::size_t{4} << 20;
+constexpr std::size_t LargestEffectFile = std::size_t{32} << 20;
 // How often an open output is asked whether anything still sounds.
-constexpr auto kSilenceCheck = 250ms;
+constexpr auto SilenceCheck = 250ms;
 // The soundfont loads at a lower priority, so that it does not hold up the
 // first window on a busy machine.
-constexpr int kLoaderNice = 10;
+constexpr int LoaderNice = 10;
 
 // Only one device may own SDL's audio at a time.
-std::atomic<bool> audio_in_use = false;
+std::atomic<bool> audioInUse = false;
 
 struct Request {
   enum class Kind { PlayPiece, StopPiece, PlayEffect, CutEffect, Pause, Resume, MusicLoaded, Quit };
@@ -42,17 +42,8 @@ struct Request {
   std::filesystem::path file;
 };
 
-// SDL_mixer converts an effect in a buffer made for the largest step of the
-// conversion, up to twice the converted sound here, and keeps all of it.
-void FitToSound(Mix_Chunk* chunk) {
-  if (chunk->allocated == 0 || chunk->alen == 0) return;
-  if (auto* fitted = static_cast<Uint8*>(SDL_realloc(chunk->abuf, chunk->alen))) {
-    chunk->abuf = fitted;
-  }
-}
-
 extern "C" void RenderMusic(void* synth, Uint8* stream, int bytes) {
-  static_cast<MusicSynth*>(synth)->Render(reinterpret_cast<std::int16_t*>(stream), bytes / 4);
+  static_cast<FluidMusic*>(synth)->Render(reinterpret_cast<std::int16_t*>(stream), bytes / 4);
 }
 
 }  // namespace
@@ -61,7 +52,7 @@ extern "C" void RenderMusic(void* synth, Uint8* stream, int bytes) {
 class SdlSoundDevice::Player {
  public:
   explicit Player(const SdlSoundOptions& options) : options_(options) {
-    if (audio_in_use.exchange(true)) {
+    if (audioInUse.exchange(true)) {
       std::fprintf(stderr, "quorvan: sound is off: the audio output is already in use\n");
       return;
     }
@@ -72,7 +63,7 @@ class SdlSoundDevice::Player {
     if (!thread_.joinable()) return;
     Post({Request::Kind::Quit, {}});
     thread_.join();
-    audio_in_use = false;
+    audioInUse = false;
   }
 
   Player(const Player&) = delete;
@@ -101,7 +92,7 @@ class SdlSoundDevice::Player {
       std::unique_lock lock(mutex_);
       const auto pending = [this] { return !queue_.empty(); };
       if (awake_) {
-        wake_.wait_for(lock, kSilenceCheck, pending);
+        wake_.wait_for(lock, SilenceCheck, pending);
       } else {
         wake_.wait(lock, pending);
       }
@@ -129,7 +120,7 @@ class SdlSoundDevice::Player {
 
   // Effects may sound at once; the soundfont loads beside them.
   void Start() {
-    if (const std::string why = OpenSdlAudio(); !why.empty()) {
+    if (const std::string why = OpenSdlOutput(); !why.empty()) {
       std::fprintf(stderr, "quorvan: sound is off: no audio device (%s)\n", why.c_str());
       Ready();
       return;
@@ -150,9 +141,9 @@ class SdlSoundDevice::Player {
 
   // On the loader's thread, which gives way to the game's.
   void LoadMusic(const std::filesystem::path& soundfont) {
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kLoaderNice);
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), LoaderNice);
     std::string why;
-    auto music = MusicSynth::Load(soundfont, kOutputRate, why);
+    auto music = FluidMusic::Load(soundfont, OutputRate, why);
     if (music == nullptr) std::fprintf(stderr, "quorvan: music is off: %s\n", why.c_str());
     {
       std::lock_guard lock(mutex_);
@@ -192,8 +183,11 @@ class SdlSoundDevice::Player {
     }
     for (auto& [path, chunk] : chunks_) Mix_FreeChunk(chunk);
     chunks_.clear();
+    // The music's converter belongs to SDL, and so does music that finished
+    // loading after the last request: both go while SDL is still up.
     music_.reset();
-    CloseSdlAudio();
+    loadedMusic_.reset();
+    CloseSdlOutput();
   }
 
   void Handle(const Request& request) {
@@ -209,7 +203,7 @@ class SdlSoundDevice::Player {
         PlayEffect(request.file);
         break;
       case Request::Kind::CutEffect:
-        if (awake_) Mix_HaltChannel(kEffectChannel);
+        if (awake_) Mix_HaltChannel(EffectChannel);
         break;
       case Request::Kind::Pause:
       case Request::Kind::Resume:
@@ -224,7 +218,7 @@ class SdlSoundDevice::Player {
   void PlayPiece(const std::filesystem::path& file) {
     if (musicLoading_) waitingPiece_ = file;
     if (!music_) return;
-    Bytes piece = ReadSmallFile(file, kLargestMidiFile);
+    Bytes piece = ReadSmallFile(file, LargestMidiFile);
     if (!IsWholeMidiFile(piece) || !Wake()) {
       music_->Stop();
       return;
@@ -235,22 +229,19 @@ class SdlSoundDevice::Player {
 
   // Every effect cuts the one playing, even one whose file cannot be played.
   void PlayEffect(const std::filesystem::path& file) {
-    if (awake_) Mix_HaltChannel(kEffectChannel);
+    if (awake_) Mix_HaltChannel(EffectChannel);
     if (file.empty() || !Wake()) return;
-    if (Mix_Chunk* chunk = Effect(file)) Mix_PlayChannel(kEffectChannel, chunk, 0);
+    if (Mix_Chunk* chunk = Effect(file)) Mix_PlayChannel(EffectChannel, chunk, 0);
   }
 
   Mix_Chunk* Effect(const std::filesystem::path& path) {
     const std::string key = path.string();
     if (const auto cached = chunks_.find(key); cached != chunks_.end()) return cached->second;
-    const Bytes data = ReadSmallFile(path, kLargestEffectFile);
+    const Bytes data = ReadSmallFile(path, LargestEffectFile);
     if (!IsWaveFile(data)) return nullptr;
     SDL_RWops* source = SDL_RWFromConstMem(data.data(), static_cast<int>(data.size()));
     Mix_Chunk* chunk = source ? Mix_LoadWAV_RW(source, SDL_TRUE) : nullptr;
-    if (chunk != nullptr) {
-      FitToSound(chunk);
-      chunks_.emplace(key, chunk);
-    }
+    if (chunk != nullptr) chunks_.emplace(key, chunk);
     return chunk;
   }
 
@@ -287,7 +278,7 @@ class SdlSoundDevice::Player {
   // piece gives its memory back as soon as it is found silent.
   void SleepWhenSilent() {
     const bool music = music_ && music_->Sounding();
-    if (music || Mix_Playing(kEffectChannel) != 0) {
+    if (music || Mix_Playing(EffectChannel) != 0) {
       quietSince_ = Clock::now();
       return;
     }
@@ -312,7 +303,7 @@ class SdlSoundDevice::Player {
   std::uint64_t posted_ = 0;
   std::uint64_t handled_ = 0;
   bool ready_ = false;  // the output is open and the soundfont loaded, or they failed
-  std::unique_ptr<MusicSynth> loadedMusic_;  // handed over by the loader
+  std::unique_ptr<FluidMusic> loadedMusic_;  // handed over by the loader
 
   // The player's thread's own.
   bool on_ = false;     // the audio output could be opened
@@ -321,7 +312,7 @@ class SdlSoundDevice::Player {
   std::thread loader_;
   bool musicLoading_ = false;
   std::optional<std::filesystem::path> waitingPiece_;  // asked for while loading
-  std::unique_ptr<MusicSynth> music_;
+  std::unique_ptr<FluidMusic> music_;
   bool musicToRelease_ = false;
   bool paused_ = false;  // the game is paused: nothing moves on
   std::map<std::string, Mix_Chunk*> chunks_;

@@ -7,8 +7,8 @@
 namespace quorvan {
 namespace {
 
-constexpr std::size_t kChunkHeader = 8;
-constexpr std::size_t kMidiHeaderLength = 6;
+constexpr std::size_t ChunkHeader = 8;
+constexpr std::size_t MidiHeaderLength = 6;
 
 std::uint32_t BigEndian(const Bytes& data, std::size_t at, int count) {
   std::uint32_t value = 0;
@@ -35,19 +35,19 @@ Bytes ReadSmallFile(const std::filesystem::path& path, std::size_t limit) {
 }
 
 bool IsWholeMidiFile(const Bytes& data) {
-  if (!HasTag(data, 0, "MThd") || data.size() < kChunkHeader + kMidiHeaderLength) return false;
-  const std::uint32_t header_length = BigEndian(data, 4, 4);
+  if (!HasTag(data, 0, "MThd") || data.size() < ChunkHeader + MidiHeaderLength) return false;
+  const std::uint32_t headerLength = BigEndian(data, 4, 4);
   const std::uint32_t format = BigEndian(data, 8, 2);
   const std::uint32_t tracks = BigEndian(data, 10, 2);
-  if (header_length < kMidiHeaderLength || format > 2 || tracks == 0) return false;
-  std::size_t at = kChunkHeader + header_length;
+  if (headerLength < MidiHeaderLength || format > 2 || tracks == 0) return false;
+  std::size_t at = ChunkHeader + headerLength;
   std::uint32_t found = 0;
   while (at < data.size()) {
-    if (data.size() - at < kChunkHeader) return false;
+    if (data.size() - at < ChunkHeader) return false;
     const std::size_t length = BigEndian(data, at + 4, 4);
-    if (length > data.size() - at - kChunkHeader) return false;
+    if (length > data.size() - at - ChunkHeader) return false;
     if (HasTag(data, at, "MTrk")) ++found;
-    at += kChunkHeader + length;
+    at += ChunkHeader + length;
   }
   return found >= tracks;
 }

@@ -13,7 +13,7 @@
 namespace quorvan {
 namespace {
 
-const std::filesystem::path kAssets = QUORVAN_SOURCE_ASSETS;
+const std::filesystem::path Assets = QUORVAN_SOURCE_ASSETS;
 using Bytes = std::vector<unsigned char>;
 
 std::uint32_t Big(const Bytes& data, std::size_t at, int count) {
@@ -147,7 +147,7 @@ class ShippedPiece : public ::testing::TestWithParam<Piece> {};
 
 TEST_P(ShippedPiece, IsAWholeFormatOneFileOfFittingLength) {
   const Piece piece = GetParam();
-  const Bytes data = soundtest::ReadBytes(kAssets / piece.file);
+  const Bytes data = soundtest::ReadBytes(Assets / piece.file);
   ASSERT_FALSE(data.empty()) << piece.file;
   MidiSummary summary;
   ASSERT_NO_THROW(summary = ReadMidi(data)) << piece.file;
@@ -161,7 +161,7 @@ TEST_P(ShippedPiece, IsAWholeFormatOneFileOfFittingLength) {
 // Runs one of the generators in tools/; false when Python is not there.
 bool RunGenerator(const std::string& arguments) {
   if (std::system("python3 -c '' > /dev/null 2>&1") != 0) return false;
-  const auto tools = kAssets.parent_path() / "tools";
+  const auto tools = Assets.parent_path() / "tools";
   const std::string command = "python3 '" + tools.string() + "/" + arguments + " > /dev/null";
   EXPECT_EQ(std::system(command.c_str()), 0) << command;
   return true;
@@ -171,11 +171,11 @@ TEST_P(ShippedPiece, IsWhatItsSourceMakes) {
   const std::string stem = FileStem(GetParam().file);
   soundtest::ScratchFolder folder("midigen");
   const auto made = folder.path() / GetParam().file;
-  const auto source = kAssets / "src" / "music" / (stem + ".txt");
+  const auto source = Assets / "src" / "music" / (stem + ".txt");
   if (!RunGenerator("midigen.py' '" + source.string() + "' '" + made.string() + "'")) {
     GTEST_SKIP() << "no python3";
   }
-  EXPECT_TRUE(soundtest::ReadBytes(made) == soundtest::ReadBytes(kAssets / GetParam().file))
+  EXPECT_TRUE(soundtest::ReadBytes(made) == soundtest::ReadBytes(Assets / GetParam().file))
       << "regenerate with tools/make_sounds.sh";
 }
 
@@ -218,7 +218,7 @@ class ShippedEffect : public ::testing::TestWithParam<Effect> {};
 
 TEST_P(ShippedEffect, IsSixteenBitMonoPcmOfFittingLength) {
   const Effect effect = GetParam();
-  const Bytes data = soundtest::ReadBytes(kAssets / effect.file);
+  const Bytes data = soundtest::ReadBytes(Assets / effect.file);
   ASSERT_GE(data.size(), 12u) << effect.file;
   ASSERT_EQ(Big(data, 0, 4), 0x52494646u);  // RIFF
   ASSERT_EQ(Big(data, 8, 4), 0x57415645u);  // WAVE
@@ -259,7 +259,7 @@ TEST(ShippedEffects, AreWhatTheSynthesiserMakes) {
   soundtest::ScratchFolder folder("sfxgen");
   if (!RunGenerator("sfxgen.py' '" + folder.path().string() + "'")) GTEST_SKIP() << "no python3";
   for (const char* file : {"Bang1.Wav", "Bang2.Wav", "Ching.Wav", "ZTDEMO.WAV", "Dummy.wav"}) {
-    EXPECT_TRUE(soundtest::ReadBytes(folder.path() / file) == soundtest::ReadBytes(kAssets / file))
+    EXPECT_TRUE(soundtest::ReadBytes(folder.path() / file) == soundtest::ReadBytes(Assets / file))
         << file << ": regenerate with tools/make_sounds.sh";
   }
 }

@@ -5,13 +5,16 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <numbers>
 #include <random>
 #include <thread>
 
 #include "platform/sdl/SdlSoundDevice.h"
+#include "platform/sdl/SoundFiles.h"
 #include "sound/Effects.h"
 #include "sound/FileLookup.h"
 #include "sound/LateSoundDevice.h"
@@ -21,10 +24,10 @@
 namespace quorvan {
 namespace {
 
-constexpr int kRate = 44100;
-constexpr int kChannels = 2;
-constexpr int kSilence = 8;  // peak sample values at or below count as silence
-constexpr int kAudible = 1000;
+constexpr int Rate = 44100;
+constexpr int Channels = 2;
+constexpr int Silence = 8;  // peak sample values at or below count as silence
+constexpr int Audible = 1000;
 
 using namespace std::chrono_literals;
 
@@ -76,7 +79,7 @@ class SdlPlayer : public ::testing::Test {
   }
   static int Peak(const std::vector<std::int16_t>& samples, double from_end_seconds) {
     const auto count =
-        std::min(samples.size(), static_cast<std::size_t>(from_end_seconds * kRate * kChannels));
+        std::min(samples.size(), static_cast<std::size_t>(from_end_seconds * Rate * Channels));
     int peak = 0;
     for (auto it = samples.end() - static_cast<long>(count); it != samples.end(); ++it) {
       peak = std::max(peak, std::abs(int{*it}));
@@ -84,6 +87,37 @@ class SdlPlayer : public ::testing::Test {
     return peak;
   }
   static int Peak(const std::vector<std::int16_t>& samples) { return Peak(samples, 1e9); }
+  // The power of each of the Window / 2 bands the output's rate splits into,
+  // summed over both channels and every Hann window of `samples`.
+  static std::vector<double> Spectrum(const std::vector<std::int16_t>& samples) {
+    constexpr int Window = 2048;
+    std::vector<double> hann(Window), cosine(Window), sine(Window);
+    for (int n = 0; n < Window; ++n) {
+      const double turn = 2.0 * std::numbers::pi * n / Window;
+      hann[n] = 0.5 - 0.5 * std::cos(turn);
+      cosine[n] = std::cos(turn);
+      sine[n] = std::sin(turn);
+    }
+    std::vector<double> power(Window / 2, 0.0);
+    const std::size_t frames = samples.size() / Channels;
+    for (std::size_t at = 0; at + Window <= frames; at += Window) {
+      for (int channel = 0; channel < Channels; ++channel) {
+        for (int band = 0; band < Window / 2; ++band) {
+          double re = 0.0, im = 0.0;
+          for (int n = 0; n < Window; ++n) {
+            const double v = hann[n] * samples[(at + n) * Channels + channel];
+            re += v * cosine[band * n % Window];
+            im -= v * sine[band * n % Window];
+          }
+          power[band] += re * re + im * im;
+        }
+      }
+    }
+    return power;
+  }
+  static double BandHz(const std::vector<double>& spectrum, std::size_t band) {
+    return static_cast<double>(band) * Rate / (2.0 * static_cast<double>(spectrum.size()));
+  }
 
   soundtest::ScratchFolder folder_{"sdl"};
   std::filesystem::path output_ = folder_.path() / "rendered.raw";
@@ -98,8 +132,8 @@ TEST_F(SdlPlayer, APieceAskedForAtOnceIsHeardWhenTheSoundfontIsReady) {
   PlayMusic("Quor4.mid");
   std::this_thread::sleep_for(1200ms);
   const auto samples = Rendered();
-  EXPECT_GT(samples.size(), std::size_t{kRate});
-  EXPECT_GT(Peak(samples), kAudible);
+  EXPECT_GT(samples.size(), std::size_t{Rate});
+  EXPECT_GT(Peak(samples), Audible);
 }
 
 // The game's pause holds the piece: silence while it lasts, music after it.
@@ -112,9 +146,9 @@ TEST_F(SdlPlayer, APauseSilencesThePieceUntilItIsLifted) {
   Sound().PauseAll(false);
   std::this_thread::sleep_for(600ms);
   auto samples = Rendered();
-  EXPECT_GT(Peak(samples, 0.4), kAudible);
-  samples.resize(samples.size() - static_cast<std::size_t>(0.9 * kRate * kChannels));
-  EXPECT_LE(Peak(samples, 0.5), kSilence);
+  EXPECT_GT(Peak(samples, 0.4), Audible);
+  samples.resize(samples.size() - static_cast<std::size_t>(0.9 * Rate * Channels));
+  EXPECT_LE(Peak(samples, 0.5), Silence);
 }
 
 TEST_F(SdlPlayer, AnEffectIsHeardUnderTheMusic) {
@@ -126,7 +160,7 @@ TEST_F(SdlPlayer, AnEffectIsHeardUnderTheMusic) {
   SilenceDemoJingle();
   std::this_thread::sleep_for(900ms);
   const auto samples = Rendered();
-  EXPECT_GT(Peak(samples, 0.4), kAudible);
+  EXPECT_GT(Peak(samples, 0.4), Audible);
 }
 
 TEST_F(SdlPlayer, ANewEffectCutsTheOneBefore) {
@@ -139,8 +173,8 @@ TEST_F(SdlPlayer, ANewEffectCutsTheOneBefore) {
   PlaySoundEffect("quiet.WAV");
   std::this_thread::sleep_for(500ms);
   const auto samples = Rendered();
-  EXPECT_GT(Peak(samples), kAudible) << "the tone was heard first";
-  EXPECT_LE(Peak(samples, 0.3), kSilence);
+  EXPECT_GT(Peak(samples), Audible) << "the tone was heard first";
+  EXPECT_LE(Peak(samples, 0.3), Silence);
 }
 
 TEST_F(SdlPlayer, AnEffectThatCannotBePlayedStillCutsTheOneBefore) {
@@ -152,8 +186,8 @@ TEST_F(SdlPlayer, AnEffectThatCannotBePlayedStillCutsTheOneBefore) {
   PlaySoundEffect("NoSuchFile.wav");
   std::this_thread::sleep_for(400ms);
   const auto samples = Rendered();
-  EXPECT_GT(Peak(samples), kAudible);
-  EXPECT_LE(Peak(samples, 0.2), kSilence);
+  EXPECT_GT(Peak(samples), Audible);
+  EXPECT_LE(Peak(samples, 0.2), Silence);
 }
 
 TEST_F(SdlPlayer, APiecePlaysOnce) {
@@ -163,8 +197,52 @@ TEST_F(SdlPlayer, APiecePlaysOnce) {
   PlayMusic("Short.mid");
   std::this_thread::sleep_for(1600ms);
   const auto samples = Rendered();
-  EXPECT_GT(Peak(samples), kAudible);
-  EXPECT_LE(Peak(samples, 0.6), kSilence);
+  EXPECT_GT(Peak(samples), Audible);
+  EXPECT_LE(Peak(samples, 0.6), Silence);
+}
+
+// The music is rendered at half the output's rate: unconverted it would sound
+// an octave high, and a poor conversion brings its notes back mirrored near
+// the top of the output's range. A flute's A is close to a pure tone.
+TEST_F(SdlPlayer, MusicSoundsAtItsPitchWithNothingMirroredAbove11kHz) {
+  constexpr int FluteA = 69, Flute = 73;
+  soundtest::WriteOneNoteMidi(folder_.path() / "A.mid", 2.0, FluteA, Flute);
+  soundtest::InFolder in(folder_.path());
+  Open();
+  PlayMusic("A.mid");
+  std::this_thread::sleep_for(1500ms);
+  const auto spectrum = Spectrum(Rendered());
+  std::size_t loudest = 0;
+  double loudestAbove = 0.0;
+  for (std::size_t band = 1; band < spectrum.size(); ++band) {
+    if (spectrum[band] > spectrum[loudest]) loudest = band;
+    if (BandHz(spectrum, band) > 11000.0) loudestAbove = std::max(loudestAbove, spectrum[band]);
+  }
+  EXPECT_NEAR(BandHz(spectrum, loudest), 440.0, 22.0);
+  // SDL's own resampler leaves a mirrored A about 66 dB down, near 21.6 kHz.
+  EXPECT_LT(10.0 * std::log10(loudestAbove / spectrum[loudest]), -85.0)
+      << "dB of the loudest band above 11 kHz against the note's";
+}
+
+// A channel a piece plays without choosing an instrument has General MIDI's:
+// the piano, and the drum kit on the tenth channel, as most of ours use it.
+TEST_F(SdlPlayer, AChannelWithNoInstrumentChosenPlaysGeneralMidisOwn) {
+  for (const int channel : {0, 9}) {
+    const auto on = static_cast<unsigned char>(0x90 | channel);
+    const auto off = static_cast<unsigned char>(0x80 | channel);
+    const std::vector<unsigned char> track = {0x00, on, 38,   110,  0x83, 0x60, off,
+                                              38,   64, 0x00, 0xFF, 0x2F, 0x00};
+    std::vector<unsigned char> file = {'M', 'T',  'h',  'd', 0,   0,   0,   6, 0, 0, 0,
+                                       1,   0x01, 0xE0, 'M', 'T', 'r', 'k', 0, 0, 0};
+    file.push_back(static_cast<unsigned char>(track.size()));
+    file.insert(file.end(), track.begin(), track.end());
+    soundtest::WriteBytes(folder_.path() / "Plain.mid", file);
+    soundtest::InFolder in(folder_.path());
+    Open();
+    PlayMusic("Plain.mid");
+    std::this_thread::sleep_for(600ms);
+    EXPECT_GT(Peak(Rendered()), Audible) << "channel " << channel + 1;
+  }
 }
 
 TEST_F(SdlPlayer, StopMusicSilencesThePiece) {
@@ -176,8 +254,8 @@ TEST_F(SdlPlayer, StopMusicSilencesThePiece) {
   StopMusic();
   std::this_thread::sleep_for(400ms);
   const auto samples = Rendered();
-  EXPECT_GT(Peak(samples), kAudible);
-  EXPECT_LE(Peak(samples, 0.2), kSilence);
+  EXPECT_GT(Peak(samples), Audible);
+  EXPECT_LE(Peak(samples, 0.2), Silence);
 }
 
 // Missing, empty, cut short and random files, each as a piece and an effect.
@@ -202,11 +280,11 @@ TEST_F(SdlPlayer, DamagedFilesAreSilentAndHarmless) {
   std::copy_n(effect.begin(), 12, riff_then_noise.begin());
   soundtest::WriteBytes(here / "Riff.wav", riff_then_noise);
   // Whole chunks, but nonsense inside the track.
-  constexpr unsigned char kChunks[] = {'M', 'T', 'h',  'd', 0,   0,   0,   6, 0, 0,    0,
-                                       1,   1,   0xE0, 'M', 'T', 'r', 'k', 0, 0, 0x0F, 0xEA};
-  static_assert(sizeof kChunks + 0x0FEA == 4096);
+  constexpr unsigned char Chunks[] = {'M', 'T', 'h',  'd', 0,   0,   0,   6, 0, 0,    0,
+                                      1,   1,   0xE0, 'M', 'T', 'r', 'k', 0, 0, 0x0F, 0xEA};
+  static_assert(sizeof Chunks + 0x0FEA == 4096);
   auto garbled = noise;
-  std::copy(std::begin(kChunks), std::end(kChunks), garbled.begin());
+  std::copy(std::begin(Chunks), std::end(Chunks), garbled.begin());
   soundtest::WriteBytes(here / "Garbled.mid", garbled);
   soundtest::InFolder in(here);
   Open();  // settled: past SDL's own words about its disk driver
@@ -220,7 +298,7 @@ TEST_F(SdlPlayer, DamagedFilesAreSilentAndHarmless) {
   const auto samples = Rendered();
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << "the libraries keep quiet too";
   EXPECT_GT(samples.size(), std::size_t{0}) << "the device did open";
-  EXPECT_LE(Peak(samples), kSilence);
+  EXPECT_LE(Peak(samples), Silence);
 }
 
 TEST_F(SdlPlayer, WithoutASoundfontEffectsStillPlayAndOneLineSaysWhy) {
@@ -235,10 +313,45 @@ TEST_F(SdlPlayer, WithoutASoundfontEffectsStillPlayAndOneLineSaysWhy) {
   PlaySoundEffect("Bang1.Wav");
   std::this_thread::sleep_for(300ms);
   const auto samples = Rendered();
-  EXPECT_GT(Peak(samples), kAudible);
+  EXPECT_GT(Peak(samples), Audible);
   const std::vector<std::int16_t> before_effect(
-      samples.begin(), samples.end() - static_cast<long>(0.6 * kRate * kChannels));
-  EXPECT_LE(Peak(before_effect), kSilence) << "no music";
+      samples.begin(), samples.end() - static_cast<long>(0.6 * Rate * Channels));
+  EXPECT_LE(Peak(before_effect), Silence) << "no music";
+}
+
+// FluidSynth reads the soundfont itself: one it cannot read, even one cut
+// short, leaves the music off, said in one line, and the effects play.
+TEST_F(SdlPlayer, ADamagedSoundfontLeavesTheMusicOffInOneLine) {
+  const auto soundfont = FirstExistingFile(StandardSoundFonts());
+  if (soundfont.empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  const auto whole = soundtest::ReadBytes(soundfont);
+  std::mt19937 random(20261208);
+  std::vector<unsigned char> noise(4096);
+  for (auto& byte : noise) byte = static_cast<unsigned char>(random());
+  auto riffThenNoise = noise;  // says RIFF....sfbk, then nonsense
+  std::copy_n(whole.begin(), 12, riffThenNoise.begin());
+  const struct {
+    const char* name;
+    std::vector<unsigned char> bytes;
+  } cases[] = {
+      {"empty.sf2", {}},
+      {"noise.sf2", noise},
+      {"riff.sf2", riffThenNoise},
+      {"cut.sf2", {whole.begin(), whole.begin() + static_cast<long>(whole.size() / 2)}},
+  };
+  for (const auto& c : cases) {
+    const auto path = folder_.path() / c.name;
+    soundtest::WriteBytes(path, c.bytes);
+    ::testing::internal::CaptureStderr();
+    Open(SdlSoundOptions{.soundfonts = {path}});
+    const std::string said = GameLines(::testing::internal::GetCapturedStderr());
+    EXPECT_EQ(said, "quorvan: music is off: the soundfont " + path.string() + " cannot be read\n")
+        << c.name;
+    PlayMusic("Quor6.mid");
+    PlaySoundEffect("Bang1.Wav");
+    std::this_thread::sleep_for(300ms);
+    EXPECT_GT(Peak(Rendered()), Audible) << c.name;
+  }
 }
 
 TEST_F(SdlPlayer, WithoutAudioOutputTheGameCarriesOnSilently) {
@@ -264,7 +377,7 @@ TEST_F(SdlPlayer, OnlyOneDeviceOwnsTheOutputAtATime) {
             "quorvan: sound is off: the audio output is already in use\n");
   PlaySoundEffect("Bang1.Wav");  // the first device still works
   std::this_thread::sleep_for(300ms);
-  EXPECT_GT(Peak(Rendered()), kAudible);
+  EXPECT_GT(Peak(Rendered()), Audible);
 }
 
 // The game's first window comes before its player: the demo's jingle, asked
@@ -279,7 +392,7 @@ TEST_F(SdlPlayer, AnEffectAskedForBeforeThePlayerIsOpenedSoundsWhenItIs) {
     std::this_thread::sleep_for(400ms);
     InstallSoundDevice(nullptr);
   }
-  EXPECT_GT(Peak(Rendered()), kAudible);
+  EXPECT_GT(Peak(Rendered()), Audible);
 }
 
 // A piece asked for while the soundfont loads, and stopped before it is
@@ -290,7 +403,16 @@ TEST_F(SdlPlayer, APieceStoppedWhileTheSoundfontLoadsIsNeverHeard) {
   StopMusic();
   device_->Settle();
   std::this_thread::sleep_for(600ms);
-  EXPECT_LE(Peak(Rendered()), kSilence);
+  EXPECT_LE(Peak(Rendered()), Silence);
+}
+
+// A device closed at once, the game ending as it starts, lets go of the
+// soundfont that finishes loading after it while SDL is still there.
+TEST_F(SdlPlayer, ADeviceClosedWhileTheSoundfontLoadsEndsCleanly) {
+  for (int i = 0; i < 3; ++i) {
+    Open({}, false);
+    Close();
+  }
 }
 
 // The output closes once nothing sounds, after an effect or a piece alike;
@@ -299,10 +421,10 @@ TEST_F(SdlPlayer, APieceStoppedWhileTheSoundfontLoadsIsNeverHeard) {
 class SdlPlayerSleep : public SdlPlayer, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(SdlPlayerSleep, TheOutputSleepsWhileSilentAndWakesForTheWholeNextEffect) {
-  constexpr double kToneSeconds = 0.3;
+  constexpr double ToneSeconds = 0.3;
   soundtest::WriteToneWav(folder_.path() / "First.wav", 0.1, 440.0);
   soundtest::WriteOneNoteMidi(folder_.path() / "First.mid", 0.1);
-  soundtest::WriteToneWav(folder_.path() / "Second.wav", kToneSeconds, 660.0);
+  soundtest::WriteToneWav(folder_.path() / "Second.wav", ToneSeconds, 660.0);
   soundtest::InFolder in(folder_.path());
   Open(SdlSoundOptions{.sleepAfter = 100ms});
   const std::string first = GetParam();
@@ -315,13 +437,13 @@ TEST_P(SdlPlayerSleep, TheOutputSleepsWhileSilentAndWakesForTheWholeNextEffect) 
   PlaySoundEffect("Second.wav");
   std::this_thread::sleep_for(600ms);
   const auto samples = Rendered();
-  EXPECT_LT(samples.size(), std::size_t{kRate * kChannels}) << "the output slept";
-  const auto loud = [](std::int16_t s) { return std::abs(int{s}) > kSilence; };
+  EXPECT_LT(samples.size(), std::size_t{Rate * Channels}) << "the output slept";
+  const auto loud = [](std::int16_t s) { return std::abs(int{s}) > Silence; };
   const auto start = std::find_if(samples.begin(), samples.end(), loud);
   const auto end = std::find_if(samples.rbegin(), samples.rend(), loud).base();
   ASSERT_LT(start, end);
-  EXPECT_LT(start - samples.begin(), 2 * kChannels * 2048) << "within the first buffer";
-  EXPECT_NEAR(static_cast<double>(end - start) / (kRate * kChannels), kToneSeconds, 0.002);
+  EXPECT_LT(start - samples.begin(), 2 * Channels * 2048) << "within the first buffer";
+  EXPECT_NEAR(static_cast<double>(end - start) / (Rate * Channels), ToneSeconds, 0.002);
 }
 
 INSTANTIATE_TEST_SUITE_P(AfterAnEffectOrAPiece, SdlPlayerSleep,

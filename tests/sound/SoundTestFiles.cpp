@@ -8,9 +8,9 @@
 namespace quorvan::soundtest {
 namespace {
 
-constexpr int kWavRate = 22050;
-constexpr int kTicksPerBeat = 480;
-constexpr double kSecondsPerBeat = 0.5;  // 120 bpm, the default tempo
+constexpr int WavRate = 22050;
+constexpr int TicksPerBeat = 480;
+constexpr double SecondsPerBeat = 0.5;  // 120 bpm, the default tempo
 
 void Put(std::vector<unsigned char>& out, std::uint32_t value, int bytes, bool big_endian) {
   for (int i = 0; i < bytes; ++i) {
@@ -59,7 +59,7 @@ void WriteBytes(const std::filesystem::path& path, const std::vector<unsigned ch
 }
 
 void WriteToneWav(const std::filesystem::path& path, double seconds, double frequency) {
-  const auto frames = static_cast<std::uint32_t>(seconds * kWavRate);
+  const auto frames = static_cast<std::uint32_t>(seconds * WavRate);
   std::vector<unsigned char> out;
   PutTag(out, "RIFF");
   Put(out, 36 + frames * 2, 4, false);
@@ -68,33 +68,35 @@ void WriteToneWav(const std::filesystem::path& path, double seconds, double freq
   Put(out, 16, 4, false);
   Put(out, 1, 2, false);  // PCM
   Put(out, 1, 2, false);  // mono
-  Put(out, kWavRate, 4, false);
-  Put(out, kWavRate * 2, 4, false);
+  Put(out, WavRate, 4, false);
+  Put(out, WavRate * 2, 4, false);
   Put(out, 2, 2, false);
   Put(out, 16, 2, false);
   PutTag(out, "data");
   Put(out, frames * 2, 4, false);
   for (std::uint32_t i = 0; i < frames; ++i) {
-    const double value = 20000.0 * std::sin(2.0 * std::numbers::pi * frequency * i / kWavRate);
+    const double value = 20000.0 * std::sin(2.0 * std::numbers::pi * frequency * i / WavRate);
     Put(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(value)), 2, false);
   }
   WriteBytes(path, out);
 }
 
-void WriteOneNoteMidi(const std::filesystem::path& path, double seconds) {
-  const auto ticks = static_cast<std::uint32_t>(seconds / kSecondsPerBeat * kTicksPerBeat);
-  std::vector<unsigned char> track = {0x00, 0xC0, 0x00, 0x00, 0x90, 60, 110};
+void WriteOneNoteMidi(const std::filesystem::path& path, double seconds, int note, int program) {
+  const auto ticks = static_cast<std::uint32_t>(seconds / SecondsPerBeat * TicksPerBeat);
+  const auto key = static_cast<unsigned char>(note);
+  std::vector<unsigned char> track = {0x00, 0xC0, static_cast<unsigned char>(program), 0x00, 0x90,
+                                      key,  110};
   // The length as a variable-length quantity (it stays below 2^21 here).
   if (ticks >= 0x4000) track.push_back(static_cast<unsigned char>(0x80 | (ticks >> 14)));
   if (ticks >= 0x80) track.push_back(static_cast<unsigned char>(0x80 | ((ticks >> 7) & 0x7F)));
   track.push_back(static_cast<unsigned char>(ticks & 0x7F));
-  track.insert(track.end(), {0x80, 60, 64, 0x00, 0xFF, 0x2F, 0x00});
+  track.insert(track.end(), {0x80, key, 64, 0x00, 0xFF, 0x2F, 0x00});
   std::vector<unsigned char> out;
   PutTag(out, "MThd");
   Put(out, 6, 4, true);
   Put(out, 0, 2, true);
   Put(out, 1, 2, true);
-  Put(out, kTicksPerBeat, 2, true);
+  Put(out, TicksPerBeat, 2, true);
   PutTag(out, "MTrk");
   Put(out, static_cast<std::uint32_t>(track.size()), 4, true);
   out.insert(out.end(), track.begin(), track.end());

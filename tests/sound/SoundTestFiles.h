@@ -39,7 +39,9 @@ void WriteBytes(const std::filesystem::path& path, const std::vector<unsigned ch
 // 16-bit mono PCM: a loud sine tone, or zeros when `frequency` is 0.
 void WriteToneWav(const std::filesystem::path& path, double seconds, double frequency);
 
-// A one-track MIDI file: a single piano note lasting `seconds` at 120 bpm.
-void WriteOneNoteMidi(const std::filesystem::path& path, double seconds);
+// A one-track MIDI file: a single note lasting `seconds` at 120 bpm, middle C
+// on the piano unless told otherwise.
+void WriteOneNoteMidi(const std::filesystem::path& path, double seconds, int note = 60,
+                      int program = 0);
 
 }  // namespace quorvan::soundtest

@@ -1,4 +1,4 @@
-#include "platform/sdl/SdlAudio.h"
+#include "platform/sdl/SdlOutput.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -7,13 +7,13 @@
 namespace quorvan {
 namespace {
 
-constexpr int kOutputChannels = 2;
+constexpr int OutputChannels = 2;
 // 46 ms a buffer: quick enough for the effects, and the audio thread wakes
 // half as often as with 1024 frames.
-constexpr int kBufferFrames = 2048;
-constexpr const char* kAlsaLibrary = "libasound.so.2";
+constexpr int BufferFrames = 2048;
+constexpr const char* AlsaLibrary = "libasound.so.2";
 
-bool output_open = false;
+bool outputOpen = false;
 
 extern "C" void IgnoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
 
@@ -22,7 +22,7 @@ extern "C" void IgnoreAlsaMessage(const char*, int, const char*, int, const char
 void QuietAlsa() {
   using AlsaHandler = void (*)(const char*, int, const char*, int, const char*, ...);
   using SetAlsaHandler = int (*)(AlsaHandler);
-  void* library = dlopen(kAlsaLibrary, RTLD_LAZY | RTLD_NOLOAD);
+  void* library = dlopen(AlsaLibrary, RTLD_LAZY | RTLD_NOLOAD);
   if (library == nullptr) return;
   if (void* set = dlsym(library, "snd_lib_error_set_handler")) {
     reinterpret_cast<SetAlsaHandler>(set)(&IgnoreAlsaMessage);
@@ -32,9 +32,9 @@ void QuietAlsa() {
 
 bool OpenOutput() {
   // No format change allowed: the music is rendered for exactly this output.
-  output_open = Mix_OpenAudioDevice(kOutputRate, AUDIO_S16SYS, kOutputChannels, kBufferFrames,
-                                    nullptr, 0) == 0;
-  return output_open;
+  outputOpen =
+      Mix_OpenAudioDevice(OutputRate, AUDIO_S16SYS, OutputChannels, BufferFrames, nullptr, 0) == 0;
+  return outputOpen;
 }
 
 bool TryOpen(std::string& why, std::string& driver) {
@@ -56,7 +56,7 @@ bool TryOpen(std::string& why, std::string& driver) {
 // SDL settles on ALSA whenever its library loads, card or not; a PipeWire or
 // PulseAudio server may still be there. Other drivers are not worth the
 // noise some of them make when they fail.
-constexpr const char* kSoundServers[] = {"pipewire", "pulseaudio"};
+constexpr const char* SoundServers[] = {"pipewire", "pulseaudio"};
 
 bool Available(const std::string& name) {
   for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i) {
@@ -67,11 +67,15 @@ bool Available(const std::string& name) {
 
 }  // namespace
 
-std::string OpenSdlAudio() {
+std::string OpenSdlOutput() {
   // Ctrl+C and SIGTERM must still end the game.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // A damaged effect is not played at all rather than in part.
   SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "strict", SDL_HINT_DEFAULT);
+  // The music comes at half the output's rate. SDL's own resampler lets its
+  // upper notes come back mirrored above 11 kHz; libsamplerate, which SDL
+  // uses when asked, does not, at little cost in its fastest mode.
+  SDL_SetHintWithPriority(SDL_HINT_AUDIO_RESAMPLING_MODE, "fast", SDL_HINT_DEFAULT);
   QuietAlsa();
   std::string why;
   std::string first;
@@ -83,12 +87,12 @@ std::string OpenSdlAudio() {
     if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
     return why;
   }
-  for (const char* name : kSoundServers) {
+  for (const char* name : SoundServers) {
     if (name == first || !Available(name)) continue;
     SDL_SetHint(SDL_HINT_AUDIODRIVER, name);
-    std::string ignored_why;
-    std::string ignored_driver;
-    if (TryOpen(ignored_why, ignored_driver)) return {};
+    std::string ignoredWhy;
+    std::string ignoredDriver;
+    if (TryOpen(ignoredWhy, ignoredDriver)) return {};
   }
   SDL_ResetHint(SDL_HINT_AUDIODRIVER);
   if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
@@ -96,14 +100,14 @@ std::string OpenSdlAudio() {
 }
 
 void SleepSdlOutput() {
-  if (!output_open) return;
+  if (!outputOpen) return;
   Mix_CloseAudio();
-  output_open = false;
+  outputOpen = false;
 }
 
-bool WakeSdlOutput() { return output_open || OpenOutput(); }
+bool WakeSdlOutput() { return outputOpen || OpenOutput(); }
 
-void CloseSdlAudio() {
+void CloseSdlOutput() {
   SleepSdlOutput();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
