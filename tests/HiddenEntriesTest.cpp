@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <deque>
+#include <limits>
+#include <locale>
 
 #include "character/HiddenEntries.h"
 #include "game/GameState.h"
@@ -15,8 +18,10 @@ namespace {
 struct Typist : HeadlessToolkit::Listener {
   std::deque<std::string> answers;
   std::vector<std::string> defaults;
+  std::string prompt;
   std::string title;
-  std::string Answer(const std::string&, const std::string& t, const std::string& d) override {
+  std::string Answer(const std::string& p, const std::string& t, const std::string& d) override {
+    prompt = p;
     title = t;
     defaults.push_back(d);
     if (answers.empty()) return "";
@@ -49,7 +54,35 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartBlanksIgnored) {
   EXPECT_EQ(LeadingNumber(""), 0);
   EXPECT_EQ(LeadingNumber("-"), 0);
   EXPECT_EQ(LeadingNumber("."), 0);
-  EXPECT_EQ(LeadingNumber("1e999"), 0);
+  EXPECT_EQ(LeadingNumber("1.e1"), 10);
+  EXPECT_EQ(LeadingNumber("1e-400"), 0);
+  EXPECT_EQ(LeadingNumber("1e999"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(LeadingNumber("-1e400"), -std::numeric_limits<double>::infinity());
+}
+
+// A comma for the decimal point, as a German player's locale has it.
+struct CommaPoint : std::numpunct<char> {
+  char do_decimal_point() const override { return ','; }
+};
+
+TEST(LeadingNumber, ReadsAPointWhateverThePlayersLocaleSays) {
+  const std::locale before =
+      std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
+  const char* const cBefore = std::setlocale(LC_ALL, nullptr);
+  const std::string cLocale = cBefore ? cBefore : "C";
+  std::setlocale(LC_ALL, "de_DE.UTF-8");  // where it is installed
+  const double read = LeadingNumber("2.5");
+  std::setlocale(LC_ALL, cLocale.c_str());
+  std::locale::global(before);
+  EXPECT_EQ(read, 2.5);
+}
+
+TEST(EnemyCountFromEntry, ClampsANumberBeyondSixteenBitsBySign) {
+  const std::pair<const char*, int> cases[] = {
+      {"1e999", 32767},     {"-1e400", -32768}, {"32767.4", 32767}, {"32767.6", 32767},
+      {"-32768.5", -32768}, {"-40000", -32768}, {"1e-400", 0},      {"-0.4", 0}};
+  for (const auto& [entry, expected] : cases)
+    EXPECT_EQ(EnemyCountFromEntry(entry), expected) << entry;
 }
 
 TEST_F(HiddenEntriesTest, TheEnemyCountRoundsHalvesToTheEvenNeighbour) {
@@ -96,11 +129,12 @@ TEST(HiddenEntriesInPlay, KillsBelowTheLowestCountEnteredKeepItWithinSixteenBits
 }
 
 TEST_F(HiddenEntriesTest, AWingOutOfRangeAsksAgainWithTheValueJustEntered) {
-  typist.answers = {"11", "-1", "ten", "2.5", "10"};
+  typist.answers = {" 011", "-1", "ten", "2.50", "1e999", "+ 1e1 ", "10"};
   G.WingNo = Wing::Double;
   AskWingNumber();
   EXPECT_EQ(G.WingNo, Wing::Super);
-  EXPECT_EQ(typist.defaults, (std::vector<std::string>{"3", "11", "-1", "ten", "2.5"}));
+  EXPECT_EQ(typist.defaults,
+            (std::vector<std::string>{"3", "11", "-1", "ten", "2.5", "1e999", "10"}));
   EXPECT_EQ(StatusPanel().WingLabel.Caption(), "Quorvan (with Super Quorvan)");
 }
 
@@ -125,13 +159,24 @@ TEST_F(HiddenEntriesTest, AnEmptyWingEntryLeavesEverythingAsItWas) {
 
 TEST_F(HiddenEntriesTest, TheHiddenKeysOfThePlayfieldOpenTheEntries) {
   Playfield().Show();
-  typist.answers = {"4", "17"};
-  for (int key : {145}) world.toolkit.At(0, [&, key] { world.toolkit.KeyDown(key, 0); });
-  world.toolkit.At(0, [&] { world.toolkit.KeyDown(93, 0); });
-  world.toolkit.ProcessPendingEvents();
-  EXPECT_EQ(G.WingNo, Wing::Slant);
-  EXPECT_EQ(G.EnemiesLeft, 17);
-  EXPECT_EQ(typist.defaults.size(), 2u);
+  // Scroll Lock and F15 ask for the Wing; Apps, Num Lock and F14 for the count.
+  const std::pair<int, const char*> wingKeys[] = {{145, "4"}, {126, "6"}};
+  const std::pair<int, const char*> countKeys[] = {{93, "17"}, {144, "-2"}, {125, "30"}};
+  for (const auto& [key, entry] : wingKeys) {
+    typist.answers = {entry};
+    world.toolkit.At(0, [&, key = key] { world.toolkit.KeyDown(key, 0); });
+    world.toolkit.ProcessPendingEvents();
+    EXPECT_EQ(WingNumber(G.WingNo), std::stoi(entry)) << key;
+    EXPECT_EQ(typist.prompt, "ウィングナンバー") << key;
+  }
+  for (const auto& [key, entry] : countKeys) {
+    typist.answers = {entry};
+    world.toolkit.At(0, [&, key = key] { world.toolkit.KeyDown(key, 0); });
+    world.toolkit.ProcessPendingEvents();
+    EXPECT_EQ(G.EnemiesLeft, std::stoi(entry)) << key;
+    EXPECT_EQ(typist.prompt, "敵の数") << key;
+  }
+  EXPECT_EQ(typist.defaults.size(), 5u);
 }
 
 }  // namespace

@@ -118,5 +118,35 @@ TEST(Scenario, RandomValuesAreDecimalNumbersAndNothingElse) {
     EXPECT_NE(ErrorOf(std::string("rnd ") + text + "\n"), "") << text;
 }
 
+TEST(Scenario, AWordInAMistakeIsShownOnOneShortLine) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"ok " + std::string(41, '7') + "x\n", "\"" + std::string(40, '7') + "...\""},
+      {"ok " + std::string(30, '\0') + "\n", "\"" + std::string(10 * 4, 'x') + "...\""},
+      {"ok 1\x1b[2J\n", "\"1\\x1b[2J\""}};
+  for (const auto& [text, shown] : cases) {
+    std::string error = ErrorOf(text);
+    for (std::size_t at; (at = error.find("\\x00")) != std::string::npos;)
+      error.replace(at, 4, "xxxx");
+    EXPECT_TRUE(error.ends_with(shown)) << error;
+  }
+}
+
+// Written back as a recording writes it, a scenario reads as itself.
+TEST(Scenario, WrittenInARecordingsWordsItReadsTheSame) {
+  const char* const texts[] = {
+      "", "seed 18446744073709551615\nrnd 0.1 0.99999999999999989 ...\nedition 2\nedition 1\n",
+      "ok 0\nok 700\nentry  two words \nentry\nentry\t\x01\nstop setup 3\n",
+      "at 4 wait 2 step 3 key down left\nat 1 step 1 key up 39 4\nat 0ms close Demoform\n",
+      "at 5 click 7\nat 6 mouse 2 1\nat 7 rnd 0.5 ...\nstop frames 9223372036854775807\n"};
+  for (const char* text : texts) {
+    const Scenario s = Parse(text);
+    const std::string written = ScenarioText(s);
+    EXPECT_EQ(Parse(written), s) << written;
+    EXPECT_EQ(ScenarioText(Parse(written)), written);
+  }
+  EXPECT_EQ(ScenarioText(Parse("at 4 wait 2 step 3 key down left\nat 9ms key up 17 1\n")),
+            "seed 1\nat 4 wait 2 step 3 key down 37 0\nat 9ms key up 17 1\nstop games 1\n");
+}
+
 }  // namespace
 }  // namespace quorvan

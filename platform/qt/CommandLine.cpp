@@ -3,6 +3,31 @@
 #include <string_view>
 
 namespace quorvan {
+namespace {
+
+// An argument as a refusal shows it: on the one line of the refusal, with
+// bytes that are not printable ASCII written as \xNN, and cut when long, so
+// that no argument can break the line or send the terminal its own commands.
+std::string Quoted(std::string_view arg) {
+  constexpr std::size_t MaxShown = 60;
+  std::string out = "'";
+  std::size_t i = 0;
+  for (; i < arg.size() && out.size() <= MaxShown; ++i) {
+    const auto c = static_cast<unsigned char>(arg[i]);
+    if (c >= 0x20 && c < 0x7f && c != '\\' && c != '\'') {
+      out += static_cast<char>(c);
+    } else {
+      static constexpr char hex[] = "0123456789abcdef";
+      out += "\\x";
+      out += hex[c >> 4];
+      out += hex[c & 0xf];
+    }
+  }
+  if (i < arg.size()) out += "...";
+  return out + "'";
+}
+
+}  // namespace
 
 CommandLine ParseCommandLine(int argc, const char* const* argv) {
   CommandLine line;
@@ -24,14 +49,14 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
       const std::string_view n = i + 1 < argc ? argv[++i] : "";
       if (n.size() != 1 || n[0] < '1' || n[0] > '8') {
         line.action = CommandLine::Action::Refuse;
-        line.refusal = "--scale takes a whole number from 1 to 8, not '" + std::string(n) + "'";
+        line.refusal = "--scale takes a whole number from 1 to 8, not " + Quoted(n);
         return line;
       }
       line.scale = n[0] - '0';
     } else {
       line.action = CommandLine::Action::Refuse;
-      line.refusal = (arg.starts_with('-') ? "unknown option '" : "unexpected argument '") +
-                     std::string(arg) + "'";
+      line.refusal =
+          (arg.starts_with('-') ? "unknown option " : "unexpected argument ") + Quoted(arg);
       return line;
     }
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <locale>
 #include <map>
 #include <sstream>
@@ -22,11 +23,13 @@ std::vector<std::string> Words(const std::string& line) {
 
 // A word of the file as an error message shows it: on one short line, with
 // bytes that are not printable ASCII written as \xNN, however long or binary
-// the word is.
+// the word is. The cut counts what is shown, so that ten bytes of \xNN take
+// as much of the line as forty letters.
 std::string Quoted(const std::string& word) {
   constexpr std::size_t MaxShown = 40;
   std::string out = "\"";
-  for (std::size_t i = 0; i < word.size() && i < MaxShown; ++i) {
+  std::size_t i = 0;
+  for (; i < word.size() && out.size() <= MaxShown; ++i) {
     const auto c = static_cast<unsigned char>(word[i]);
     if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\') {
       out += static_cast<char>(c);
@@ -37,7 +40,7 @@ std::string Quoted(const std::string& word) {
       out += hex[c & 0xf];
     }
   }
-  if (word.size() > MaxShown) out += "...";
+  if (i < word.size()) out += "...";
   return out + "\"";
 }
 
@@ -219,7 +222,57 @@ int NthOrLast(const std::vector<int>& list, std::int64_t n, int none) {
   return list[i];
 }
 
+std::string RandomText(const RandomValues& rnd) {
+  std::ostringstream out;
+  out.imbue(std::locale::classic());
+  out.precision(std::numeric_limits<double>::max_digits10);
+  for (const double v : rnd.values) out << ' ' << v;
+  if (rnd.repeatLast) out << " ...";
+  return out.str();
+}
+
+std::string InputText(const ScenarioInput& input) {
+  using Kind = ScenarioInput::Kind;
+  const std::string code = std::to_string(input.code);
+  const std::string shift = std::to_string(input.shift);
+  switch (input.kind) {
+    case Kind::KeyDown:
+      return "key down " + code + " " + shift;
+    case Kind::KeyUp:
+      return "key up " + code + " " + shift;
+    case Kind::Click:
+      return "click " + code;
+    case Kind::Mouse:
+      return "mouse " + code + " " + shift;
+    case Kind::Close:
+      return "close " + input.window;
+    case Kind::Rnd:
+      return "rnd" + RandomText(input.rnd);
+  }
+  return "";
+}
+
+std::string MomentText(const TimedInput& timed) {
+  std::string text = "at " + std::to_string(timed.when);
+  if (!timed.atFrame) return text + "ms ";
+  if (timed.wait > 0) text += " wait " + std::to_string(timed.wait);
+  if (timed.step > 0) text += " step " + std::to_string(timed.step);
+  return text + " ";
+}
+
 }  // namespace
+
+std::string ScenarioText(const Scenario& s) {
+  std::string text = "seed " + std::to_string(s.seed) + "\n";
+  if (!s.rnd.values.empty()) text += "rnd" + RandomText(s.rnd) + "\n";
+  for (const int edition : s.editions) text += "edition " + std::to_string(edition) + "\n";
+  for (const int ms : s.okMs) text += "ok " + std::to_string(ms) + "\n";
+  for (const auto& entry : s.entries) text += entry ? "entry " + *entry + "\n" : "entry\n";
+  for (const auto& timed : s.inputs) text += MomentText(timed) + InputText(timed.input) + "\n";
+  static constexpr const char* stops[] = {"frames", "games", "setup"};
+  return text + "stop " + stops[static_cast<int>(s.stop)] + " " + std::to_string(s.stopCount) +
+         "\n";
+}
 
 int Scenario::EditionOfGame(std::int64_t game) const { return NthOrLast(editions, game, 1); }
 

@@ -31,6 +31,7 @@ namespace quorvan {
 struct RandomValues {
   std::vector<double> values;
   bool repeatLast = false;
+  bool operator==(const RandomValues&) const = default;
 };
 
 struct ScenarioInput {
@@ -40,6 +41,7 @@ struct ScenarioInput {
   int shift = 0;
   std::string window;
   RandomValues rnd;
+  bool operator==(const ScenarioInput&) const = default;
 };
 
 struct TimedInput {
@@ -48,6 +50,7 @@ struct TimedInput {
   int wait = 0;           // with atFrame: 0 the frame wait, K the K-th wait of the frame
   int step = 0;           // with atFrame: the P-th drawing step after that wait
   ScenarioInput input;
+  bool operator==(const TimedInput&) const = default;
 };
 
 struct Scenario {
@@ -64,6 +67,7 @@ struct Scenario {
 
   int EditionOfGame(std::int64_t game) const;     // games from 1
   int OkMsOfMessage(std::int64_t message) const;  // messages from 1
+  bool operator==(const Scenario&) const = default;
 };
 
 class ScenarioError : public std::runtime_error {
@@ -71,7 +75,11 @@ class ScenarioError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Throws ScenarioError naming the line at fault.
+// Throws ScenarioError naming the line at fault, in one line of text.
 Scenario ParseScenario(std::istream& in);
+
+// The scenario in the words a recording uses ("seed 7", "at 3 key down 32 0",
+// "entry 12"): the text reads back as the same scenario.
+std::string ScenarioText(const Scenario& scenario);
 
 }  // namespace quorvan

@@ -12,8 +12,9 @@ using Bytes = std::vector<unsigned char>;
 // The whole file, or nothing when it cannot be read or is over `limit` bytes.
 Bytes ReadSmallFile(const std::filesystem::path& path, std::size_t limit);
 
-// A Standard MIDI File whose header is sane and whose chunks all lie inside
-// the file. The synthesizer is not trusted with anything less.
+// A Standard MIDI File whose header is sane, whose chunks all lie inside the
+// file, and whose tracks each hold whole events up to their end-of-track
+// event. The synthesizer is not trusted with anything less.
 bool IsWholeMidiFile(const Bytes& data);
 
 // A RIFF file of the WAVE kind; everything else is left to SDL's reader.

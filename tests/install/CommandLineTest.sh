@@ -38,8 +38,14 @@ done <<'TABLE'
 --bogus|2|err|quorvan: unknown option '--bogus'
 --help --bogus|2|err|quorvan: unknown option '--bogus'
 stage7|2|err|quorvan: unexpected argument 'stage7'
+café|2|err|quorvan: unexpected argument 'caf\xc3\xa9'
 |1|err|quorvan: no display found: run it on a desktop, or set QT_QPA_PLATFORM=offscreen
 TABLE
+
+# An argument cannot break the refusal's line nor send the terminal commands.
+quorvan "$(printf 'two\nlines\033[2J')"
+[ "$(head -n 1 "$work/err")" = "quorvan: unexpected argument 'two\\x0alines\\x1b[2J'" ] ||
+  fail "an argument with a line break is not shown on one line: $(head -n 1 "$work/err")"
 
 quorvan --bogus
 [ "$(sed -n 2p "$work/err")" = "Usage: quorvan [OPTION]..." ] ||

@@ -1,6 +1,9 @@
 // The player's own reading of the sound files it is handed.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "platform/sdl/SoundFiles.h"
 #include "tests/sound/SoundTestFiles.h"
 
@@ -45,6 +48,40 @@ TEST_F(MidiFileShape, NoTracksOrAnUnknownFormatIsRefused) {
   Bytes format_three = whole_;
   format_three[9] = 3;
   EXPECT_FALSE(IsWholeMidiFile(format_three));
+}
+
+// One track of the given events behind a header of format 0.
+Bytes OneTrackMidi(const std::vector<unsigned char>& events) {
+  Bytes file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0};
+  file.push_back(static_cast<unsigned char>(events.size()));
+  file.insert(file.end(), events.begin(), events.end());
+  return file;
+}
+
+TEST(MidiTrackShape, OnlyTracksOfWholeEventsUpToTheirEndAreAccepted) {
+  const std::pair<const char*, std::vector<unsigned char>> whole[] = {
+      {"note on and off", {0, 0x90, 60, 64, 0x60, 0x80, 60, 0, 0, 0xFF, 0x2F, 0}},
+      {"running status", {0, 0x90, 60, 64, 0x60, 60, 0, 0, 0xFF, 0x2F, 0}},
+      {"a program change of one byte", {0, 0xC0, 5, 0, 0xFF, 0x2F, 0}},
+      {"a system exclusive message", {0, 0xF0, 2, 0x7E, 0xF7, 0, 0xFF, 0x2F, 0}},
+      {"a delta time of four bytes", {0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0x2F, 0}},
+  };
+  const std::pair<const char*, std::vector<unsigned char>> damaged[] = {
+      {"no end of track", {0, 0x90, 60, 64}},
+      {"an empty track", {}},
+      {"a text running past the track", {0, 0xFF, 0x4D, 0x54, 'a', 0, 0xFF, 0x2F, 0}},
+      {"a note cut short", {0, 0x90, 60}},
+      {"a data byte with its top bit", {0, 0x90, 0xC0, 64, 0, 0xFF, 0x2F, 0}},
+      {"running status with no status before", {0, 60, 64, 0, 0xFF, 0x2F, 0}},
+      {"running status after a meta event",
+       {0, 0x90, 60, 64, 0, 0xFF, 1, 0, 0, 60, 0, 0, 0xFF, 0x2F, 0}},
+      {"a delta time of five bytes", {0x80, 0x80, 0x80, 0x80, 0, 0xFF, 0x2F, 0}},
+      {"a system message", {0, 0xF8, 0, 0xFF, 0x2F, 0}},
+  };
+  for (const auto& [what, events] : whole)
+    EXPECT_TRUE(IsWholeMidiFile(OneTrackMidi(events))) << what;
+  for (const auto& [what, events] : damaged)
+    EXPECT_FALSE(IsWholeMidiFile(OneTrackMidi(events))) << what;
 }
 
 TEST(WaveFileShape, OnlyRiffWaveFilesAreEffects) {
