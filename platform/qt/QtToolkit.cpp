@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QLayout>
+#include <QProxyStyle>
 #include <QScreen>
 #include <chrono>
 
@@ -50,12 +51,26 @@ class InputHold : public QObject {
 
 }  // namespace
 
+// What the style draws at its own measures (an option's round box, a
+// button's margins, the entry's frame) grows with the zoom too.
+class QtToolkit::ZoomedStyle : public QProxyStyle {
+ public:
+  int zoom = 1;
+
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    const int natural = QProxyStyle::pixelMetric(metric, option, widget);
+    return natural > 0 ? natural * zoom : natural;
+  }
+};
+
 QtToolkit::QtToolkit() {
   // Windows are hidden and shown, never closed by Qt; the game ends itself.
   QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 
 QtToolkit::~QtToolkit() {
+  if (style_) style_->zoom = 1;
   for (auto& [id, window] : windows_) delete window.data();
   windows_.clear();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -75,6 +90,12 @@ WindowId QtToolkit::CreateWindow(const WindowLayout& layout, WindowEvents& event
 void QtToolkit::SetZoom(int zoom) {
   if (zoom < 1) return;
   zoom_ = zoom;
+  // The application owns its style; it is put in only where the game zooms.
+  if (!style_ && zoom > 1) {
+    style_ = new ZoomedStyle;
+    QApplication::setStyle(style_);
+  }
+  if (style_) style_->zoom = zoom;
   for (auto& [id, window] : windows_) {
     if (window) window->SetZoom(zoom);
   }

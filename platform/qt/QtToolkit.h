@@ -75,6 +75,8 @@ class QtToolkit : public Toolkit {
   bool ending_ = false;
   int endCode_ = 0;
   QPointer<QInputDialog> dialog_;
+  class ZoomedStyle;
+  QPointer<ZoomedStyle> style_;
 };
 
 }  // namespace quorvan
