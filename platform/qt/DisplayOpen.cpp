@@ -1,11 +1,14 @@
 #include "platform/qt/DisplayOpen.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
+// After Qt: X11's headers define macros that Qt's own names collide with.
+#include <X11/XKBlib.h>
 
 namespace quorvan {
 namespace {
@@ -65,6 +68,13 @@ void DisplayOpened() {
     qt_message_output(m.type, context, m.text);
   }
   held.clear();
+}
+
+void AskForPressOnlyRepeats() {
+  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (x11 == nullptr || x11->display() == nullptr) return;
+  int supported = 0;
+  XkbSetDetectableAutoRepeat(x11->display(), 1, &supported);
 }
 
 }  // namespace quorvan

@@ -1,5 +1,5 @@
-// Opening the display: which Qt platform to ask for, and one clear line
-// instead of the toolkit's abort when none can be opened.
+// Opening the display: which Qt platform to ask for, one clear line instead
+// of the toolkit's abort when none can be opened, and how held keys repeat.
 #pragma once
 
 namespace quorvan {
@@ -15,5 +15,11 @@ void PreferX11UnderWayland();
 void WatchDisplayOpening();
 // The display is open: held messages go out as usual.
 void DisplayOpened();
+
+// Asks the X server to repeat a held key as key presses alone, as it does
+// for games that ask: without it every repeat comes as a release and a
+// press, each one more wake-up for the game, though the game sees the same
+// presses either way. Elsewhere (Wayland, offscreen) this does nothing.
+void AskForPressOnlyRepeats();
 
 }  // namespace quorvan

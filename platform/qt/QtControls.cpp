@@ -17,9 +17,10 @@
 namespace quorvan {
 namespace {
 
-// An image control: the picture at its natural size, unscaled, with its
-// transparency over whatever lies beneath. Its file is read when it is
-// first painted: most pictures wait hidden, some for the whole game.
+// An image control: the picture at its natural size times the zoom, each of
+// its pixels a square of the screen's, with its transparency over whatever
+// lies beneath. Its file is read when it is first painted: most pictures wait
+// hidden, some for the whole game.
 class ImageControl : public QWidget {
  public:
   ImageControl(QWidget& parent, PictureCache& pictures, std::function<void()> click)
@@ -27,14 +28,19 @@ class ImageControl : public QWidget {
 
   void SetPicture(const Picture* picture) {
     picture_ = picture;
+    if (picture_) resize(picture_->width * zoom_, picture_->height * zoom_);
     update();
+  }
+  void SetZoom(int zoom) {
+    zoom_ = zoom;
+    SetPicture(picture_);
   }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     if (!picture_) return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, pictures_.Get(*picture_));
+    painter.drawPixmap(0, 0, pictures_.Get(*picture_, zoom_));
   }
   void mousePressEvent(QMouseEvent* event) override {
     event->accept();
@@ -45,6 +51,7 @@ class ImageControl : public QWidget {
   PictureCache& pictures_;
   std::function<void()> click_;
   const Picture* picture_ = nullptr;
+  int zoom_ = 1;
 };
 
 // A push button that is its window's default button and shows the focus
@@ -77,9 +84,9 @@ Qt::Alignment ToQtAlign(Align align) {
   return Qt::AlignLeft | Qt::AlignTop;
 }
 
-QRect PixelRect(const ControlLayout& layout) {
-  return {ToPixels(layout.left), ToPixels(layout.top), std::max(ToPixels(layout.width), 0),
-          std::max(ToPixels(layout.height), 0)};
+QRect PixelRect(const QtControl& c, int zoom) {
+  return {ToPixels(c.left, zoom), ToPixels(c.top, zoom), std::max(ToPixels(c.width, zoom), 0),
+          std::max(ToPixels(c.height, zoom), 0)};
 }
 
 void Colour(QWidget& widget, const ControlLayout& layout) {
@@ -95,7 +102,6 @@ void Colour(QWidget& widget, const ControlLayout& layout) {
 QWidget* MakeImage(const ControlLayout& layout, QWidget& window, PictureCache& pictures,
                    std::function<void()> click) {
   auto* image = new ImageControl(window, pictures, std::move(click));
-  image->setGeometry(PixelRect(layout));
   if (layout.crossCursor) image->setCursor(Qt::CrossCursor);
   ShowPicture(*image, layout.picture);
   return image;
@@ -106,19 +112,15 @@ QWidget* MakeLabel(const ControlLayout& layout, QWidget& window) {
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   label->setAlignment(ToQtAlign(layout.align));
-  label->setFont(GameFont(layout.font));
   label->setFocusPolicy(Qt::NoFocus);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   Colour(*label, layout);
   label->setAutoFillBackground(!layout.transparent);
-  label->setGeometry(PixelRect(layout));
   return label;
 }
 
 QWidget* MakeButton(const ControlLayout& layout, QWidget& window, std::function<void()> click) {
   auto* button = new ButtonControl(QString::fromUtf8(layout.caption), window);
-  button->setFont(GameFont(layout.font));
-  button->setGeometry(PixelRect(layout));
   QObject::connect(button, &QPushButton::clicked, button, [click = std::move(click)] { click(); });
   return button;
 }
@@ -127,10 +129,8 @@ QWidget* MakeButton(const ControlLayout& layout, QWidget& window, std::function<
 // another.
 QWidget* MakeOption(const ControlLayout& layout, QWidget& window, std::function<void()> click) {
   auto* option = new QRadioButton(QString::fromUtf8(layout.caption), &window);
-  option->setFont(GameFont(layout.font));
   Colour(*option, layout);
   option->setChecked(layout.selected);
-  option->setGeometry(PixelRect(layout));
   QObject::connect(option, &QRadioButton::clicked, option, [click = std::move(click)] { click(); });
   return option;
 }
@@ -145,18 +145,25 @@ QTimer* MakeTimer(const ControlLayout& layout, QWidget& window, std::function<vo
 
 }  // namespace
 
-int ToPixels(int twips) {
-  return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixel));
+int ToPixels(int twips, int zoom) {
+  return static_cast<int>(std::lround(static_cast<double>(twips) * zoom / TwipsPerPixel));
 }
 
-int ToTwips(int pixels) { return pixels * TwipsPerPixel; }
+int ToTwips(int pixels, int zoom) {
+  return static_cast<int>(std::lround(static_cast<double>(pixels) * TwipsPerPixel / zoom));
+}
 
 QColor ToQColor(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
 
 QtControl MakeControl(const ControlLayout& layout, QWidget& window, PictureCache& pictures,
-                      std::function<void()> click, std::function<void()> tick) {
+                      int zoom, std::function<void()> click, std::function<void()> tick) {
   QtControl control;
   control.kind = layout.kind;
+  control.left = layout.left;
+  control.top = layout.top;
+  control.width = layout.width;
+  control.height = layout.height;
+  control.font = layout.font;
   control.visible = layout.visible;
   control.colour = ToQColor(layout.fore);
   control.pen = std::max(layout.borderPixels, 1);
@@ -177,13 +184,10 @@ QtControl MakeControl(const ControlLayout& layout, QWidget& window, PictureCache
       control.timer = MakeTimer(layout, window, std::move(tick));
       break;
     case ControlKind::Line:
-      control.line = QLine(ToPixels(layout.left), ToPixels(layout.top), ToPixels(layout.width),
-                           ToPixels(layout.height));
-      break;
     case ControlKind::Shape:
-      control.rect = PixelRect(layout);
       break;
   }
+  ZoomControl(control, zoom);
   if (control.widget) {
     control.widget->setVisible(layout.visible);
     control.widget->raise();
@@ -191,17 +195,31 @@ QtControl MakeControl(const ControlLayout& layout, QWidget& window, PictureCache
   return control;
 }
 
-void ShowPicture(QWidget& image, const Picture* picture) {
-  auto* control = dynamic_cast<ImageControl*>(&image);
-  if (!control) return;
-  control->SetPicture(picture);
-  if (picture) control->resize(picture->width, picture->height);
+void ZoomControl(QtControl& control, int zoom) {
+  if (control.kind == ControlKind::Line) {
+    control.line = QLine(ToPixels(control.left, zoom), ToPixels(control.top, zoom),
+                         ToPixels(control.width, zoom), ToPixels(control.height, zoom));
+  } else if (control.kind == ControlKind::Shape) {
+    control.rect = PixelRect(control, zoom);
+  }
+  if (!control.widget) return;
+  control.widget->setGeometry(PixelRect(control, zoom));
+  // An image takes its picture's size.
+  if (auto* image = dynamic_cast<ImageControl*>(control.widget)) {
+    image->SetZoom(zoom);
+  } else {
+    control.widget->setFont(GameFont(control.font, zoom));
+  }
 }
 
-void PaintFigure(QPainter& painter, const QtControl& control) {
+void ShowPicture(QWidget& image, const Picture* picture) {
+  if (auto* control = dynamic_cast<ImageControl*>(&image)) control->SetPicture(picture);
+}
+
+void PaintFigure(QPainter& painter, const QtControl& control, int zoom) {
   if (!control.visible) return;
   if (control.kind == ControlKind::Line) {
-    QPen pen(control.colour, control.pen);
+    QPen pen(control.colour, control.pen * zoom);
     pen.setCapStyle(control.pen > 1 ? Qt::RoundCap : Qt::SquareCap);
     painter.setPen(pen);
     painter.drawLine(control.line);
@@ -210,7 +228,7 @@ void PaintFigure(QPainter& painter, const QtControl& control) {
   if (control.kind != ControlKind::Shape) return;
   // The border lies inside the rectangle, as wide as the shape says.
   const QRect& r = control.rect;
-  const int b = std::min({control.pen, (r.width() + 1) / 2, (r.height() + 1) / 2});
+  const int b = std::min({control.pen * zoom, (r.width() + 1) / 2, (r.height() + 1) / 2});
   if (b <= 0) return;
   painter.fillRect(QRect(r.left(), r.top(), r.width(), b), control.colour);
   painter.fillRect(QRect(r.left(), r.bottom() - b + 1, r.width(), b), control.colour);

@@ -17,9 +17,11 @@ namespace quorvan {
 
 class PictureCache;
 
-// Twips to pixels, rounded to the nearest pixel, and back.
-int ToPixels(int twips);
-int ToTwips(int pixels);
+// Twips to the screen's pixels at a whole-number zoom, rounded to the
+// nearest pixel, and back to the nearest twip. A twip is a fifteenth of a
+// pixel at zoom 1.
+int ToPixels(int twips, int zoom);
+int ToTwips(int pixels, int zoom);
 QColor ToQColor(Rgb colour);
 
 // One control of a window. Images, labels and buttons are child widgets;
@@ -29,23 +31,31 @@ struct QtControl {
   ControlKind kind = ControlKind::Image;
   QWidget* widget = nullptr;
   QTimer* timer = nullptr;
+  // Where the game put it, in twips (a line's two ends), and its font: the
+  // pixels follow from them at every zoom.
+  int left = 0, top = 0, width = 0, height = 0;
+  Font font{};
   QLine line;  // lines: end points, pixels
   QRect rect;  // shapes: outline, pixels
   QColor colour;
-  int pen = 1;
+  int pen = 1;  // pixels at zoom 1
   bool visible = true;
 };
 
 // Makes the control's widget or timer as its layout says, as a child of
-// `window`. `click` runs on a left press on an image and a click on a button.
+// `window`, at `zoom`. `click` runs on a left press on an image and a click
+// on a button.
 QtControl MakeControl(const ControlLayout& layout, QWidget& window, PictureCache& pictures,
-                      std::function<void()> click, std::function<void()> tick);
+                      int zoom, std::function<void()> click, std::function<void()> tick);
 
-// Shows `picture` on an image control at its natural size; nullptr shows
-// nothing and keeps the size.
+// Places the control, its font and its picture at `zoom`.
+void ZoomControl(QtControl& control, int zoom);
+
+// Shows `picture` on an image control at its natural size times the zoom;
+// nullptr shows nothing and keeps the size.
 void ShowPicture(QWidget& image, const Picture* picture);
 
-// Paints a line or a shape control.
-void PaintFigure(QPainter& painter, const QtControl& control);
+// Paints a line or a shape control at `zoom`.
+void PaintFigure(QPainter& painter, const QtControl& control, int zoom);
 
 }  // namespace quorvan

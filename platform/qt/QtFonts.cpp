@@ -27,11 +27,15 @@ int FontPixels(double points) {
   return static_cast<int>(std::lround(points * DesignDpi / PointsPerInch));
 }
 
-QFont GameFont(const Font& font) {
+QFont GameFont(const Font& font, int zoom) {
   QFont qfont = QApplication::font();
   if (font.points > 0) {
     if (font.face && *font.face) qfont.setFamily(QString::fromUtf8(font.face));
-    qfont.setPixelSize(FontPixels(font.points));
+    qfont.setPixelSize(FontPixels(font.points) * zoom);
+  } else if (qfont.pixelSize() > 0) {
+    qfont.setPixelSize(qfont.pixelSize() * zoom);
+  } else {
+    qfont.setPointSizeF(qfont.pointSizeF() * zoom);
   }
   qfont.setBold(font.bold);
   return qfont;

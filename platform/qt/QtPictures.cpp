@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "sound/FileLookup.h"
 
@@ -35,10 +36,16 @@ QPixmap Blank(const Picture& picture) {
 
 }  // namespace
 
-const QPixmap& PictureCache::Get(const Picture& picture) {
-  const std::string key =
-      std::string(picture.file ? picture.file : "") + (picture.icon ? "|icon" : "|bitmap");
+const QPixmap& PictureCache::Get(const Picture& picture, int zoom) {
+  const std::string key = std::string(picture.file ? picture.file : "") +
+                          (picture.icon ? "|icon|" : "|bitmap|") + std::to_string(zoom);
   if (auto it = pixmaps_.find(key); it != pixmaps_.end()) return it->second;
+  if (zoom > 1) {
+    const QPixmap& natural = Get(picture, 1);
+    QPixmap zoomed =
+        natural.scaled(natural.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return pixmaps_.emplace(key, std::move(zoomed)).first->second;
+  }
   QPixmap pixmap = Read(picture);
   if (pixmap.isNull()) {
     if (!complained_) {

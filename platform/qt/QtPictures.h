@@ -11,10 +11,11 @@ namespace quorvan {
 
 class PictureCache {
  public:
-  // The pixmap of the picture's file under the assets' pictures folder. A
-  // missing or damaged file gives a transparent pixmap of the picture's size,
-  // so the game goes on with an invisible sprite.
-  const QPixmap& Get(const Picture& picture);
+  // The pixmap of the picture's file under the assets' pictures folder, each
+  // pixel a square of `zoom` pixels. A missing or damaged file gives a
+  // transparent pixmap of the picture's size, so the game goes on with an
+  // invisible sprite.
+  const QPixmap& Get(const Picture& picture, int zoom = 1);
 
  private:
   std::unordered_map<std::string, QPixmap> pixmaps_;

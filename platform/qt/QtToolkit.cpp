@@ -5,10 +5,11 @@
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QLayout>
+#include <QProxyStyle>
 #include <QScreen>
 #include <chrono>
 
-#include "platform/qt/KeyRepeat.h"
+#include "platform/qt/QtFonts.h"
 #include "screens/Pictures.h"
 
 namespace quorvan {
@@ -24,14 +25,8 @@ void Raise(QWidget& window) {
 // closing the panel or the playfield must end the game from every wait.
 class InputHold : public QObject {
  public:
-  InputHold() {
-    qApp->installEventFilter(this);
-    HoldBackRepeats(true);
-  }
-  ~InputHold() override {
-    HoldBackRepeats(false);
-    qApp->removeEventFilter(this);
-  }
+  InputHold() { qApp->installEventFilter(this); }
+  ~InputHold() override { qApp->removeEventFilter(this); }
   InputHold(const InputHold&) = delete;
   InputHold& operator=(const InputHold&) = delete;
 
@@ -56,12 +51,26 @@ class InputHold : public QObject {
 
 }  // namespace
 
+// What the style draws at its own measures (an option's round box, a
+// button's margins, the entry's frame) grows with the zoom too.
+class QtToolkit::ZoomedStyle : public QProxyStyle {
+ public:
+  int zoom = 1;
+
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    const int natural = QProxyStyle::pixelMetric(metric, option, widget);
+    return natural > 0 ? natural * zoom : natural;
+  }
+};
+
 QtToolkit::QtToolkit() {
   // Windows are hidden and shown, never closed by Qt; the game ends itself.
   QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 
 QtToolkit::~QtToolkit() {
+  if (style_) style_->zoom = 1;
   for (auto& [id, window] : windows_) delete window.data();
   windows_.clear();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -74,8 +83,22 @@ QtWindow* QtToolkit::Window(WindowId w) const {
 
 WindowId QtToolkit::CreateWindow(const WindowLayout& layout, WindowEvents& events) {
   const WindowId id = nextId_++;
-  windows_.emplace(id, new QtWindow(layout, events, pictures_, failure_));
+  windows_.emplace(id, new QtWindow(layout, events, pictures_, failure_, zoom_));
   return id;
+}
+
+void QtToolkit::SetZoom(int zoom) {
+  if (zoom < 1) return;
+  zoom_ = zoom;
+  // The application owns its style; it is put in only where the game zooms.
+  if (!style_ && zoom > 1) {
+    style_ = new ZoomedStyle;
+    QApplication::setStyle(style_);
+  }
+  if (style_) style_->zoom = zoom;
+  for (auto& [id, window] : windows_) {
+    if (window) window->SetZoom(zoom);
+  }
 }
 
 void QtToolkit::DestroyWindow(WindowId w) {
@@ -176,6 +199,7 @@ std::string QtToolkit::AskText(const std::string& prompt, const std::string& tit
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setWindowTitle(QString::fromStdString(title));
   dialog.setWindowIcon(QIcon(pictures_.Get(pictures::GameIcon)));
+  dialog.setFont(GameFont({}, zoom_));
   dialog.setLabelText(QString::fromStdString(prompt));
   dialog.setTextValue(QString::fromStdString(defaultText));
   dialog.setSizeGripEnabled(false);
@@ -228,12 +252,12 @@ std::uint64_t QtToolkit::ClockSeed() {
 
 int QtToolkit::ScreenWidth() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? ToTwips(screen->geometry().width()) : 0;
+  return screen ? ToTwips(screen->geometry().width(), zoom_) : 0;
 }
 
 int QtToolkit::ScreenHeight() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? ToTwips(screen->geometry().height()) : 0;
+  return screen ? ToTwips(screen->geometry().height(), zoom_) : 0;
 }
 
 void QtToolkit::EndProgram(int code) {

@@ -53,6 +53,12 @@ class QtToolkit : public Toolkit {
   int ScreenHeight() override;
   void EndProgram(int code) override;
 
+  // The whole-number zoom every window is drawn at, 1 at first. It may
+  // change while the game runs: each window keeps its top left corner in
+  // twips and redraws itself at the new size.
+  void SetZoom(int zoom);
+  int Zoom() const { return zoom_; }
+
   // The widget of a window, nullptr once destroyed (for tests and tools).
   QtWindow* Window(WindowId w) const;
 
@@ -64,10 +70,13 @@ class QtToolkit : public Toolkit {
   std::map<WindowId, QPointer<QtWindow>> windows_;
   WindowId nextId_ = 1;
   PictureCache pictures_;
+  int zoom_ = 1;
   std::exception_ptr failure_;
   bool ending_ = false;
   int endCode_ = 0;
   QPointer<QInputDialog> dialog_;
+  class ZoomedStyle;
+  QPointer<ZoomedStyle> style_;
 };
 
 }  // namespace quorvan

@@ -58,24 +58,26 @@ int MouseButton(Qt::MouseButton button) {
 }  // namespace
 
 QtWindow::QtWindow(const WindowLayout& layout, WindowEvents& events, PictureCache& pictures,
-                   std::exception_ptr& failure)
+                   std::exception_ptr& failure, int zoom)
     : QWidget(nullptr, FlagsOf(layout.border)),
       events_(&events),
       pictures_(pictures),
       failure_(failure),
+      zoom_(zoom),
       border_(layout.border),
       keyPreview_(layout.keyPreview),
       back_(ToQColor(layout.back)),
       fore_(ToQColor(layout.fore)),
-      font_(GameFont(layout.font)) {
+      designFont_(layout.font),
+      font_(GameFont(layout.font, zoom)) {
   setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle(QString::fromUtf8(layout.caption ? layout.caption : ""));
   if (layout.icon) setWindowIcon(QIcon(pictures_.Get(*layout.icon)));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, back_);
   setPalette(palette);
-  const QSize client(std::max(ToPixels(layout.clientWidth), 1),
-                     std::max(ToPixels(layout.clientHeight), 1));
+  const QSize client(std::max(ToPixels(layout.clientWidth, zoom_), 1),
+                     std::max(ToPixels(layout.clientHeight, zoom_), 1));
   ApplyBorder(border_, client);
   installEventFilter(this);
   QObject::connect(&frameWatch_, &QTimer::timeout, this, [this] {
@@ -86,8 +88,8 @@ QtWindow::QtWindow(const WindowLayout& layout, WindowEvents& events, PictureCach
   // the platform window must exist for the frame to be known.
   create();
   // Printed text and lines are drawn at the screen's own pixels, so they
-  // stay sharp at any scale. Most windows never draw: the surface is made
-  // when something is first drawn on it.
+  // stay sharp where the desktop scales the game as well. Most windows never
+  // draw: the surface is made when something is first drawn on it.
   surfaceRatio_ = devicePixelRatio();
   surfaceSize_ = client * surfaceRatio_;
   metrics_ = QImage(1, 1, QImage::Format_ARGB32_Premultiplied);
@@ -96,7 +98,7 @@ QtWindow::QtWindow(const WindowLayout& layout, WindowEvents& events, PictureCach
   for (std::size_t i = 0; i < layout.controls.size(); ++i) {
     const int index = static_cast<int>(i);
     controls_.push_back(MakeControl(
-        layout.controls[i], *this, pictures_,
+        layout.controls[i], *this, pictures_, zoom_,
         [this, index] { Deliver([index](WindowEvents& e) { e.OnClick(index); }); },
         [this, index] { Deliver([index](WindowEvents& e) { e.OnTimer(index); }); }));
     if (QWidget* widget = controls_.back().widget) widget->installEventFilter(this);
@@ -131,18 +133,42 @@ void QtWindow::ApplyBorder(Border border, QSize client) {
 
 // Outer means with the frame that the window manager has drawn around the
 // window, as far as it is known yet.
+// The frame is counted in the screen's pixels, as the window manager draws
+// it, so a window placed against another's frame meets it at every zoom.
 WindowRect QtWindow::OuterRect() const {
   const QRect outer = geometry().marginsAdded(frame_);
-  return {ToTwips(outer.left()), ToTwips(outer.top()), ToTwips(outer.width()),
-          ToTwips(outer.height())};
+  return {ToTwips(outer.left(), zoom_), ToTwips(outer.top(), zoom_), ToTwips(outer.width(), zoom_),
+          ToTwips(outer.height(), zoom_)};
 }
 
 void QtWindow::MoveOuter(const WindowRect& rect) {
-  const QSize client(std::max(ToPixels(rect.width) - frame_.left() - frame_.right(), 1),
-                     std::max(ToPixels(rect.height) - frame_.top() - frame_.bottom(), 1));
+  const QSize client(std::max(ToPixels(rect.width, zoom_) - frame_.left() - frame_.right(), 1),
+                     std::max(ToPixels(rect.height, zoom_) - frame_.top() - frame_.bottom(), 1));
   ApplyBorder(border_, client);
-  setGeometry(QRect(QPoint(ToPixels(rect.left) + frame_.left(), ToPixels(rect.top) + frame_.top()),
-                    client));
+  setGeometry(QRect(
+      QPoint(ToPixels(rect.left, zoom_) + frame_.left(), ToPixels(rect.top, zoom_) + frame_.top()),
+      client));
+}
+
+void QtWindow::SetZoom(int zoom) {
+  if (zoom == zoom_ || zoom < 1) return;
+  const WindowRect outer = OuterRect();
+  const QSize client(ToPixels(ToTwips(width(), zoom_), zoom),
+                     ToPixels(ToTwips(height(), zoom_), zoom));
+  // What was printed and drawn grows as the pictures do.
+  surfaceSize_ = surfaceSize_ * zoom / zoom_;
+  if (!surface_.isNull()) {
+    QImage zoomed = surface_.scaled(surfaceSize_, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    zoomed.setDevicePixelRatio(surfaceRatio_);
+    surface_ = std::move(zoomed);
+  }
+  zoom_ = zoom;
+  font_ = GameFont(designFont_, zoom_);
+  for (auto& control : controls_) ZoomControl(control, zoom_);
+  ApplyBorder(border_, client.expandedTo(QSize(1, 1)));
+  move(ToPixels(outer.left, zoom_) + frame_.left(), ToPixels(outer.top, zoom_) + frame_.top());
+  update();
+  Deliver([](WindowEvents& e) { e.OnFramed(); });
 }
 
 void QtWindow::SetBackColor(Rgb colour) {
@@ -173,15 +199,17 @@ void QtWindow::SetControlRect(int control, int left, int top, int width, int hei
   const QtControl* found = Find(control);
   if (!found) return;
   auto& c = controls_[static_cast<std::size_t>(control)];
+  if (c.kind == ControlKind::Timer) return;
+  c.left = left;
+  c.top = top;
+  c.width = width;
+  c.height = height;
   if (c.widget) {
-    c.widget->setGeometry(ToPixels(left), ToPixels(top), std::max(ToPixels(width), 0),
-                          std::max(ToPixels(height), 0));
-  } else if (c.kind == ControlKind::Line) {
-    c.line = QLine(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
-    update();
-  } else if (c.kind == ControlKind::Shape) {
-    c.rect = QRect(ToPixels(left), ToPixels(top), std::max(ToPixels(width), 0),
-                   std::max(ToPixels(height), 0));
+    c.widget->setGeometry(ToPixels(left, zoom_), ToPixels(top, zoom_),
+                          std::max(ToPixels(width, zoom_), 0),
+                          std::max(ToPixels(height, zoom_), 0));
+  } else {
+    ZoomControl(c, zoom_);
     update();
   }
 }
@@ -245,30 +273,32 @@ void QtWindow::PrintText(int x, int y, const QString& text) {
   QPainter painter(&Surface());
   painter.setFont(font_);
   painter.setPen(fore_);
-  painter.drawText(QRect(ToPixels(x), ToPixels(y), surface_.width(), surface_.height()),
-                   Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+  painter.drawText(
+      QRect(ToPixels(x, zoom_), ToPixels(y, zoom_), surface_.width(), surface_.height()),
+      Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
   update();
 }
 
 int QtWindow::TextHeight(const QString& text) const {
   const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
-  return ToTwips(QFontMetrics(font_, &metrics_).height() * lines);
+  return ToTwips(QFontMetrics(font_, &metrics_).height() * lines, zoom_);
 }
 
 void QtWindow::DrawLine(int x1, int y1, int x2, int y2, Rgb colour) {
   QPainter painter(&Surface());
-  painter.setPen(QPen(ToQColor(colour), 1));
-  const QLine line(ToPixels(x1), ToPixels(y1), ToPixels(x2), ToPixels(y2));
+  // The default pen is a pixel wide at zoom 1.
+  painter.setPen(QPen(ToQColor(colour), zoom_));
+  const QLine line(ToPixels(x1, zoom_), ToPixels(y1, zoom_), ToPixels(x2, zoom_),
+                   ToPixels(y2, zoom_));
   painter.drawLine(line);
   // Sweeps draw thousands of lines: repaint only the one just drawn.
-  update(QRect(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1));
+  update(QRect(line.p1(), line.p2()).normalized().adjusted(-zoom_, -zoom_, zoom_, zoom_));
 }
 
 bool QtWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) {
     Deliver([](WindowEvents& e) { e.OnGotFocus(); });
   } else if (event->type() == QEvent::WindowDeactivate) {
-    held_.Clear();
     Deliver([](WindowEvents& e) { e.OnLostFocus(); });
   }
   return QWidget::event(event);
@@ -283,7 +313,6 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
       return HandleKey(watched, event);
     case QEvent::FocusOut:
       previewed_ = nullptr;
-      held_.Clear();
       return false;
     default:
       return false;
@@ -304,31 +333,19 @@ bool QtWindow::HandleKey(QObject* watched, QEvent* event) {
   const int code = VirtualKeyCode(key->key(), key->modifiers() & Qt::KeypadModifier);
   const int shift = ShiftBits(key->modifiers());
   if (event->type() == QEvent::KeyPress) {
-    // Only a key the window itself takes repeats past Qt: a focused
-    // control would want its repeats too.
-    if (watched == this) held_.Pressed(*key, code);
     Deliver([code, shift](WindowEvents& e) { e.OnKeyDown(code, shift); });
   } else if (!key->isAutoRepeat()) {
-    held_.Released(*key);
     // Held keys repeat their key-downs only, as the game expects.
     Deliver([code, shift](WindowEvents& e) { e.OnKeyUp(code, shift); });
   }
   return watched == this;
 }
 
-bool QtWindow::nativeEvent(const QByteArray& type, void* message, qintptr* result) {
-  if (const std::optional<HeldKeys::Repeat> repeat = held_.RepeatOf(type, message)) {
-    Deliver([r = *repeat](WindowEvents& e) { e.OnKeyDown(r.code, r.shift); });
-    return true;
-  }
-  return QWidget::nativeEvent(type, message, result);
-}
-
 void QtWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), back_);
   if (!surface_.isNull()) painter.drawImage(0, 0, surface_);
-  for (const auto& control : controls_) PaintFigure(painter, control);
+  for (const auto& control : controls_) PaintFigure(painter, control, zoom_);
 }
 
 void QtWindow::resizeEvent(QResizeEvent* event) {
@@ -397,8 +414,8 @@ void QtWindow::mousePressEvent(QMouseEvent* event) {
   const int button = MouseButton(event->button());
   const int shift = ShiftBits(event->modifiers());
   const QPoint at = event->position().toPoint();
-  const int x = ToTwips(at.x());
-  const int y = ToTwips(at.y());
+  const int x = ToTwips(at.x(), zoom_);
+  const int y = ToTwips(at.y(), zoom_);
   Deliver([=](WindowEvents& e) { e.OnMouseDown(button, shift, x, y); });
 }
 

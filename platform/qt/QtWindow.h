@@ -9,7 +9,6 @@
 #include <exception>
 #include <vector>
 
-#include "platform/qt/KeyRepeat.h"
 #include "platform/qt/QtControls.h"
 #include "screens/Toolkit.h"
 
@@ -22,7 +21,7 @@ class QtWindow : public QWidget {
   // Failures thrown by the game's handlers are kept in `failure` (the first
   // one), never let through Qt; the toolkit rethrows it from its pump.
   QtWindow(const WindowLayout& layout, WindowEvents& events, PictureCache& pictures,
-           std::exception_ptr& failure);
+           std::exception_ptr& failure, int zoom);
 
   // The game has let go of the window: no more events reach it.
   void Detach();
@@ -30,6 +29,10 @@ class QtWindow : public QWidget {
 
   WindowRect OuterRect() const;
   void MoveOuter(const WindowRect& rect);
+  // Draws the window at another zoom. Its top left corner keeps its place in
+  // twips; the game hears that its frame changed, as the frame's twips did.
+  void SetZoom(int zoom);
+  int Zoom() const { return zoom_; }
   void SetBackColor(Rgb colour);
 
   int ControlCount() const { return static_cast<int>(controls_.size()); }
@@ -58,7 +61,6 @@ class QtWindow : public QWidget {
   void moveEvent(QMoveEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
-  bool nativeEvent(const QByteArray& type, void* message, qintptr* result) override;
   void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -75,20 +77,21 @@ class QtWindow : public QWidget {
   WindowEvents* events_;
   PictureCache& pictures_;
   std::exception_ptr& failure_;
+  int zoom_;
   Border border_;
   bool keyPreview_;
   QColor back_;
   QColor fore_;
-  QFont font_;
+  Font designFont_;
+  QFont font_;              // at the zoom
   QImage surface_;          // null until something is drawn
   QSize surfaceSize_;       // in device pixels
   qreal surfaceRatio_ = 1;  // device pixels to a window's pixel
   QImage metrics_;          // measures text as the surface would
-  QMargins frame_;          // what the window manager adds around the client area
+  QMargins frame_;          // what the window manager adds around the client area, pixels
   QTimer frameWatch_;
   int frameLooks_ = 0;
   const QEvent* previewed_ = nullptr;  // a key already given to the game
-  HeldKeys held_;                      // keys pressed at the window itself
   std::vector<QtControl> controls_;
 };
 

@@ -1,7 +1,6 @@
 // The game: Qt windows, SDL sound.
 #include <QApplication>
 #include <QDir>
-#include <QScreen>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -18,7 +17,6 @@
 #include "platform/qt/DisplayOpen.h"
 #include "platform/qt/DisplayScale.h"
 #include "platform/qt/FirstPaint.h"
-#include "platform/qt/KeyRepeat.h"
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtToolkit.h"
 #include "platform/qt/RuntimeFolder.h"
@@ -75,32 +73,6 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// The application, at the scale the command line, the user or the screen
-// calls for. Qt takes its scale only when the application is made, and knows
-// the screen only after that: a scale of our own is guessed from the X server
-// first, and a guess Qt does not bear out means a second start.
-std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv, int scale) {
-  quorvan::AskForScale(scale);
-  quorvan::WatchDisplayOpening();
-  const int guess = quorvan::GuessScale();
-  auto app = std::make_unique<QApplication>(argc, argv);
-  if (guess > 1 && !quorvan::GuessHeld(guess)) {
-    app.reset();
-    app = std::make_unique<QApplication>(argc, argv);
-  }
-  // A guess that held set the scale; what is left is the old way.
-  if (quorvan::ScaleLeftToUs()) {
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    if (const int chosen = quorvan::ChooseScale(area.width(), area.height()); chosen > 1) {
-      app.reset();
-      qputenv("QT_SCALE_FACTOR", QByteArray::number(chosen));
-      app = std::make_unique<QApplication>(argc, argv);
-    }
-  }
-  quorvan::DisplayOpened();
-  return app;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -152,12 +124,16 @@ int main(int argc, char** argv) {
   quorvan::ChooseRuntimeFolder();
   quorvan::UseUtf8Characters();
   quorvan::PreferX11UnderWayland();
-  const auto app = OpenApplication(argc, argv, line.scale);
+  quorvan::AskForScale(line.scale);
+  quorvan::WatchDisplayOpening();
+  QApplication app(argc, argv);
+  quorvan::DisplayOpened();
   quorvan::AskForPressOnlyRepeats();
   quorvan::InstallGameFonts();
   quorvan::SetAssetFolder(FindAssets());
 
   quorvan::QtToolkit tk;
+  tk.SetZoom(quorvan::ChooseZoom(line.scale));
   // A recorder or a replay stands between the game and its windows.
   std::unique_ptr<quorvan::Toolkit> relay;
   if (recording) relay = std::make_unique<quorvan::GameRecorder>(tk, recording.get(), SteadyMs);

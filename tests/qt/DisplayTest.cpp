@@ -19,8 +19,8 @@ TEST(DisplayScale, TheLargestWholeScaleAtWhichThePairFitsNineTenthsOfTheScreen) 
 }
 
 TEST(DisplayScale, TheCommandLineTakesAScaleFromOneToEight) {
-  const std::pair<const char*, int> cases[] = {
-      {"1", 1}, {"8", 8}, {"0", -1}, {"12", -1}, {nullptr, -1}};
+  const std::pair<const char*, int> cases[] = {{"1", 1},   {"8", 8},   {"0", -1},    {"9", -1},
+                                               {"12", -1}, {"-1", -1}, {nullptr, -1}};
   for (const auto& [n, scale] : cases) {
     const char* argv[] = {"quorvan", "--scale", n};
     const CommandLine line = ParseCommandLine(n ? 3 : 2, argv);

@@ -80,7 +80,7 @@ class GameWindowsTest : public ::testing::Test {
   }
 
   // Twips rounded to the pixel the toolkit places things on, back in twips.
-  static int OnPixel(int twips) { return ToTwips(ToPixels(twips)); }
+  static int OnPixel(int twips) { return ToTwips(ToPixels(twips, 1), 1); }
 
   QtToolkit tk;
   std::vector<std::string> midi;

@@ -2,6 +2,7 @@
 // that the music is closed on the way out.
 #include <QTimer>
 #include <QWindow>
+#include <ostream>
 
 #include "GameWindowsSupport.h"
 #include "QtTestSupport.h"
@@ -27,27 +28,6 @@ class ProgramEndTest : public test::GameWindowsTest {
     widget.windowHandle()->close();
   }
 
-  // Opens an entry during play and closes `closed` from outside meanwhile;
-  // the code the program ends with, or -1.
-  int CloseDuringEntry(Window& closed) {
-    StartPlaying();
-    QTimer::singleShot(50, &Widget(closed), [this, &closed] {
-      QInputDialog* entry = test::OpenEntry();
-      ASSERT_NE(entry, nullptr);
-      // A close box only, the game's icon, no resizing.
-      EXPECT_FALSE(entry->windowFlags() & Qt::WindowMinMaxButtonsHint);
-      EXPECT_EQ(entry->minimumSize(), entry->maximumSize());
-      EXPECT_FALSE(entry->windowIcon().isNull());
-      CloseFromOutside(Widget(closed));
-    });
-    try {
-      tk.AskText("敵の数", "Quorvan", "50");
-    } catch (const ProgramEnd& end) {
-      return end.code;
-    }
-    return -1;
-  }
-
   void StartPlaying() {
     Playfield().Show();
     StatusPanel().Show();
@@ -56,42 +36,89 @@ class ProgramEndTest : public test::GameWindowsTest {
   }
 };
 
-TEST_F(ProgramEndTest, ClosingTheStatusPanelDuringAGameEndsTheProgramWithCodeZero) {
-  StartPlaying();
-  Widget(StatusPanel()).close();
-  EXPECT_EQ(PumpUntilEnd(), 0);
-  ASSERT_FALSE(midi.empty());
-  EXPECT_EQ(midi.back(), "close Midi");
-}
+enum class Closer { Program, WindowManager };
+enum class Waiting { InPump, InEntry };
 
-TEST_F(ProgramEndTest, AWindowManagersCloseOfTheStatusPanelEndsTheProgram) {
-  StartPlaying();
-  CloseFromOutside(Widget(StatusPanel()));
-  EXPECT_EQ(PumpUntilEnd(), 0);
-  ASSERT_FALSE(midi.empty());
-  EXPECT_EQ(midi.back(), "close Midi");
-}
+struct EndingClose {
+  const char* what;
+  bool playing;  // the playfield and the panel are shown, else the setup window
+  Window& (*closed)();
+  Closer closer;
+  Waiting waiting;
+  friend void PrintTo(const EndingClose& row, std::ostream* out) { *out << row.what; }
+};
 
-TEST_F(ProgramEndTest, TheEndIsThrownFromAPumpThatIsAlreadyWaiting) {
-  StartPlaying();
-  Playfield().FrameTimer.SetEnabled(false);
-  Playfield().ExplosionTimer.SetEnabled(false);
-  // The close arrives while the game waits, as with a real close box.
-  QTimer::singleShot(30, &Widget(StatusPanel()),
-                     [this] { CloseFromOutside(Widget(StatusPanel())); });
-  try {
-    for (;;) tk.PumpEvents();
-  } catch (const ProgramEnd& end) {
-    EXPECT_EQ(end.code, 0);
+Window& Panel() { return StatusPanel(); }
+Window& Field() { return Playfield(); }
+Window& Setup() { return EditionSetup(); }
+
+class EndingCloseTest : public ProgramEndTest, public ::testing::WithParamInterface<EndingClose> {};
+
+// Each close arrives while the game already waits, as a close box's does;
+// a close that is lost fails the row after ten seconds instead of hanging.
+TEST_P(EndingCloseTest, EndsTheProgramWithCodeZeroAndTheMusicClosed) {
+  const EndingClose& row = GetParam();
+  if (row.playing) {
+    StartPlaying();
+  } else {
+    EditionSetup().Show();
+    Spin(10);
+    midi.clear();
   }
+  // Only the close can wake a pump that waits.
+  if (row.playing) {
+    Playfield().FrameTimer.SetEnabled(false);
+    Playfield().ExplosionTimer.SetEnabled(false);
+  }
+  QWidget& closed = Widget(row.closed());
+  QTimer::singleShot(30, &closed, [&closed, &row] {
+    if (row.waiting == Waiting::InEntry) {
+      QInputDialog* entry = test::OpenEntry();
+      ASSERT_NE(entry, nullptr);
+      // A close box only, the game's icon, no resizing.
+      EXPECT_FALSE(entry->windowFlags() & Qt::WindowMinMaxButtonsHint);
+      EXPECT_EQ(entry->minimumSize(), entry->maximumSize());
+      EXPECT_FALSE(entry->windowIcon().isNull());
+    }
+    if (row.closer == Closer::Program) {
+      closed.close();
+    } else {
+      CloseFromOutside(closed);
+    }
+  });
+  bool overdue = false;
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [&overdue] {
+    overdue = true;
+    if (QInputDialog* entry = test::OpenEntry()) entry->reject();
+  });
+  watchdog.start(10000);
+  int code = -1;
+  try {
+    if (row.waiting == Waiting::InEntry) tk.AskText("敵の数", "Quorvan", "50");
+    while (!overdue) tk.PumpEvents();
+  } catch (const ProgramEnd& end) {
+    code = end.code;
+  }
+  EXPECT_FALSE(overdue) << "the program did not end";
+  EXPECT_EQ(code, 0);
+  ASSERT_FALSE(midi.empty());
   EXPECT_EQ(midi.back(), "close Midi");
 }
 
-// An open entry must not swallow the close: the program ends as from any wait.
-TEST_F(ProgramEndTest, ClosingThePanelWhileAnEntryIsOpenEndsTheProgram) {
-  EXPECT_EQ(CloseDuringEntry(StatusPanel()), 0);
-  EXPECT_EQ(midi.back(), "close Midi");
-}
+INSTANTIATE_TEST_SUITE_P(
+    ProgramEndTest, EndingCloseTest,
+    ::testing::Values(EndingClose{"the panel closed by the program", true, Panel, Closer::Program,
+                                  Waiting::InPump},
+                      EndingClose{"the panel closed by the window manager", true, Panel,
+                                  Closer::WindowManager, Waiting::InPump},
+                      EndingClose{"the panel closed while an entry is open", true, Panel,
+                                  Closer::WindowManager, Waiting::InEntry},
+                      EndingClose{"the playfield closed by the program", true, Field,
+                                  Closer::Program, Waiting::InPump},
+                      EndingClose{"the setup window closed by the window manager", false, Setup,
+                                  Closer::WindowManager, Waiting::InPump}));
 
 TEST_F(ProgramEndTest, ClosingTheStatusPanelWithThePlayfieldHiddenOnlyUnloadsThePanel) {
   Playfield().Load();
@@ -102,20 +129,6 @@ TEST_F(ProgramEndTest, ClosingTheStatusPanelWithThePlayfieldHiddenOnlyUnloadsThe
   EXPECT_FALSE(StatusPanel().Loaded());
   EXPECT_TRUE(Playfield().Loaded());
   EXPECT_TRUE(midi.empty());
-}
-
-TEST_F(ProgramEndTest, ClosingThePlayfieldEndsTheProgram) {
-  Playfield().Show();
-  Widget(Playfield()).close();
-  EXPECT_EQ(PumpUntilEnd(), 0);
-  EXPECT_EQ(midi.back(), "close Midi");
-}
-
-TEST_F(ProgramEndTest, ClosingTheSetupWindowEndsTheProgram) {
-  EditionSetup().Show();
-  CloseFromOutside(Widget(EditionSetup()));
-  EXPECT_EQ(PumpUntilEnd(), 0);
-  EXPECT_EQ(midi.back(), "close Midi");
 }
 
 TEST_F(ProgramEndTest, ClosingTheMessageWindowCountsAsItsButtonAndHidesIt) {

@@ -8,10 +8,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <fstream>
 
 #include "QtTestSupport.h"
+#include "game/Grid.h"
 #include "sound/FileLookup.h"
 
 namespace quorvan {
@@ -350,6 +352,90 @@ TEST_F(QtWindowTest, ScreenSizeIsInTwips) {
   EXPECT_GT(tk.ScreenWidth(), 0);
   EXPECT_EQ(tk.ScreenWidth() % T, 0);
   EXPECT_EQ(tk.ScreenHeight() % T, 0);
+}
+
+// Twips go to pixels and back at every zoom; a window placed one twip above
+// another by its outer height, or hung under it, meets it to the pixel. Past
+// zoom 5 a twip is over a third of a pixel, and that twip can round to one.
+TEST(QtZoom, TwipsComeBackAsTheSamePixelsAndWindowsPlacedByTwipsMeet) {
+  for (int zoom = 1; zoom <= 8; ++zoom) {
+    EXPECT_EQ(ToPixels(GridCell, zoom), 16 * zoom);
+    for (int pixels = 0; pixels < 2000; ++pixels)
+      ASSERT_EQ(ToPixels(ToTwips(pixels, zoom), zoom), pixels) << "zoom " << zoom;
+  }
+  for (int zoom = 1; zoom <= 5; ++zoom) {
+    for (int top = 300; top < 340; ++top) {
+      for (int height = 20; height < 140; ++height) {
+        const int topTwips = ToTwips(top, zoom);
+        const int heightTwips = ToTwips(height, zoom);
+        ASSERT_EQ(ToPixels(topTwips - heightTwips - 1, zoom), top - height)
+            << "zoom " << zoom << ", top " << top << ", height " << height;
+        ASSERT_EQ(ToPixels(topTwips + heightTwips, zoom), top + height)
+            << "zoom " << zoom << ", top " << top << ", height " << height;
+      }
+    }
+  }
+}
+
+TEST_F(QtWindowTest, AtZoomTwoEveryPixelOfTheDesignIsTwoByTwo) {
+  static const Picture red{"red.xpm", 4, 3, true};
+  tk.SetZoom(2);
+  auto layout = PlainLayout(Border::None);
+  layout.controls.push_back(Control("Label1", ControlKind::Label, 10 * T, 20 * T, 100 * T, 16 * T));
+  layout.controls.back().font = {"ＭＳ Ｐゴシック", 11.25, false};
+  layout.controls.push_back(Control("Img", ControlKind::Image, 10 * T, 60 * T, 0, 0));
+  layout.controls.back().picture = &red;
+  layout.controls.push_back(Control("Sh", ControlKind::Shape, 10 * T, 100 * T, 40 * T, 30 * T));
+  layout.controls.back().fore = {255, 255, 255};
+  const WindowId w = tk.CreateWindow(layout, events);
+  QtWindow* window = tk.Window(w);
+  EXPECT_EQ(window->size(), QSize(600, 400));
+  EXPECT_EQ(window->ControlWidget(0)->geometry(), QRect(20, 40, 200, 32));
+  EXPECT_EQ(window->ControlWidget(0)->font().pixelSize(), 30);
+  EXPECT_EQ(window->ControlWidget(1)->geometry(), QRect(20, 120, 8, 6));
+  const QImage shot = Shot(w);
+  EXPECT_EQ(shot.pixelColor(21, 125), QColor(255, 0, 0));      // the picture's red column
+  EXPECT_EQ(shot.pixelColor(22, 121), QColor(0, 0, 64));       // its transparent rest
+  EXPECT_EQ(shot.pixelColor(21, 210), QColor(255, 255, 255));  // the shape's border
+  EXPECT_EQ(shot.pixelColor(22, 210), QColor(0, 0, 64));
+  // The game sees its own twips: the design size, and clicks where it drew.
+  EXPECT_EQ(tk.GetWindowRect(w).width, 300 * T);
+  QTest::mousePress(window, Qt::LeftButton, {}, QPoint(41, 21));
+  ASSERT_FALSE(events.events.empty());
+  EXPECT_EQ(events.events.back(), (test::Recorded{"mouse", 1, 0, 20 * T + 8, 10 * T + 8}));
+}
+
+TEST_F(QtWindowTest, AZoomChangedWhileShownKeepsTheCornerAndTellsTheGameTheFrameChanged) {
+  struct : Recorder {
+    int framed = 0;
+    void OnFramed() override { ++framed; }
+  } framing;
+  // Without a frame, whose pixels stay as they are.
+  auto layout = PlainLayout(Border::None);
+  layout.controls.push_back(Control("Label1", ControlKind::Label, 10 * T, 20 * T, 100 * T, 16 * T));
+  const WindowId w = tk.CreateWindow(layout, framing);
+  tk.ShowWindow(w);
+  tk.MoveWindow(w, {40 * T, 30 * T, 300 * T, 200 * T});
+  test::Spin(tk, 20);
+  tk.DrawLine(w, 0, 10 * T, 299 * T, 10 * T, {255, 0, 0});
+  const int framedBefore = framing.framed;
+  tk.SetZoom(3);
+  test::Spin(tk, 20);
+  QtWindow* window = tk.Window(w);
+  EXPECT_EQ(window->size(), QSize(900, 600));
+  EXPECT_EQ(window->ControlWidget(0)->geometry(), QRect(30, 60, 300, 48));
+  const WindowRect rect = tk.GetWindowRect(w);
+  EXPECT_EQ(rect.left, 40 * T);
+  EXPECT_EQ(rect.top, 30 * T);
+  EXPECT_EQ(rect.width, 300 * T);
+  EXPECT_GT(framing.framed, framedBefore);
+  // What was drawn grows with the window.
+  const QImage shot = Shot(w);
+  EXPECT_EQ(shot.pixelColor(450, 32), QColor(255, 0, 0));
+  EXPECT_EQ(shot.pixelColor(450, 34), QColor(0, 0, 64));
+  // A window made now is made at the new zoom.
+  EXPECT_EQ(tk.Window(tk.CreateWindow(PlainLayout(Border::None), framing))->size(),
+            QSize(900, 600));
 }
 
 }  // namespace
