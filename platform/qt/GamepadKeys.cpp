@@ -29,8 +29,8 @@ bool HasButton(const QWidget* window) {
 // Moving and firing repeat while held, as on a keyboard; a pause or a
 // window's button is pressed once.
 bool Repeats(int key) {
-  return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
-         key == Qt::Key_Down || key == Qt::Key_Space;
+  return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down ||
+         key == Qt::Key_Space;
 }
 
 QString KeyText(int key) {
@@ -132,8 +132,8 @@ void GamepadKeys::RepeatKey() {
 void GamepadKeys::SendKey(bool press, int key, bool repeat) {
   QWidget* target = KeyTarget();
   if (target == nullptr) return;  // the game is not in front: a keyboard would not reach it
-  QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier,
-                  KeyText(key), repeat);
+  QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier, KeyText(key),
+                  repeat);
   QCoreApplication::sendEvent(target, &event);
 }
 

@@ -49,11 +49,11 @@ class GamepadKeys final : public QObject, public PadListener {
   std::unique_ptr<Gamepads> pads_;
   std::vector<int> watched_;
   std::vector<std::unique_ptr<QSocketNotifier>> notifiers_;
-  QTimer plugWatch_;                       // pads plugged in, or polled
-  QTimer repeat_;                          // the held key's repeats
-  std::array<int, 7> keyOf_{};             // the key each held input gave
-  std::vector<int> heldKeys_;              // keys down, once each
-  int repeating_ = 0;                      // the key that repeats, if any
+  QTimer plugWatch_;            // pads plugged in, or polled
+  QTimer repeat_;               // the held key's repeats
+  std::array<int, 7> keyOf_{};  // the key each held input gave
+  std::vector<int> heldKeys_;   // keys down, once each
+  int repeating_ = 0;           // the key that repeats, if any
   int connected_ = 0;
 };
 

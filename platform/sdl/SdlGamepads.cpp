@@ -90,7 +90,8 @@ void SdlGamepads::Nudge() {
 
 void SdlGamepads::DrainFiles() {
   std::uint64_t count = 0;
-  if (nudge_ >= 0) [[maybe_unused]] const ssize_t got = read(nudge_, &count, sizeof count);
+  if (nudge_ >= 0) [[maybe_unused]]
+    const ssize_t got = read(nudge_, &count, sizeof count);
   for (Pad& pad : pads_) {
     if (pad.file < 0) continue;
     DrainFile(pad.file);
@@ -166,10 +167,13 @@ void SdlGamepads::Take(const SDL_Event& event) {
 SdlGamepads::Inputs SdlGamepads::Held(const Pad& pad) {
   const auto button = [&pad](SDL_GameControllerButton b) { return bool(pad.buttons[b]); };
   Inputs held;
-  held[Bit(PadInput::Left)] = button(SDL_CONTROLLER_BUTTON_DPAD_LEFT) || pad.stickX <= -kStickHalfway;
-  held[Bit(PadInput::Right)] = button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT) || pad.stickX >= kStickHalfway;
+  held[Bit(PadInput::Left)] =
+      button(SDL_CONTROLLER_BUTTON_DPAD_LEFT) || pad.stickX <= -kStickHalfway;
+  held[Bit(PadInput::Right)] =
+      button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT) || pad.stickX >= kStickHalfway;
   held[Bit(PadInput::Up)] = button(SDL_CONTROLLER_BUTTON_DPAD_UP) || pad.stickY <= -kStickHalfway;
-  held[Bit(PadInput::Down)] = button(SDL_CONTROLLER_BUTTON_DPAD_DOWN) || pad.stickY >= kStickHalfway;
+  held[Bit(PadInput::Down)] =
+      button(SDL_CONTROLLER_BUTTON_DPAD_DOWN) || pad.stickY >= kStickHalfway;
   held[Bit(PadInput::South)] = button(SDL_CONTROLLER_BUTTON_A);
   held[Bit(PadInput::West)] = button(SDL_CONTROLLER_BUTTON_X);
   held[Bit(PadInput::Start)] = button(SDL_CONTROLLER_BUTTON_START);

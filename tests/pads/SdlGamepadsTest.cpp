@@ -1,15 +1,14 @@
 // The pads as SDL reads them, played on SDL's virtual pads.
-#include "platform/sdl/SdlGamepads.h"
-
 #include <gtest/gtest.h>
+#include <poll.h>
 
 #include <cstdlib>
 #include <functional>
 #include <memory>
 #include <utility>
-#include <poll.h>
 
 #include "platform/sdl/SdlAudio.h"
+#include "platform/sdl/SdlGamepads.h"
 #include "tests/pads/VirtualPad.h"
 
 namespace quorvan {

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/sdl/Gamepads.h"
@@ -58,9 +59,7 @@ inline const char* InputName(PadInput input) {
 class TellingListener : public PadListener {
  public:
   void PadPressed(PadInput input) override { told.push_back(std::string("+") + InputName(input)); }
-  void PadReleased(PadInput input) override {
-    told.push_back(std::string("-") + InputName(input));
-  }
+  void PadReleased(PadInput input) override { told.push_back(std::string("-") + InputName(input)); }
   void PadsConnected(int count) override { pads = count; }
   std::vector<std::string> Take() { return std::exchange(told, {}); }
 

@@ -1,20 +1,21 @@
 // A pad on the game's own windows: SDL's virtual pads, read as the game
 // reads real ones, reach the game as the keys they stand for.
-#include "platform/qt/GamepadKeys.h"
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
 
 #include "GameWindowsSupport.h"
+#include "platform/qt/GamepadKeys.h"
 #include "platform/sdl/SdlGamepads.h"
 #include "tests/pads/VirtualPad.h"
 
@@ -57,7 +58,9 @@ class PadKeys : public test::GameWindowsTest {
     } while (!done());
     return true;
   }
-  void TakeIn() { WaitFor([] { return true; }); }
+  void TakeIn() {
+    WaitFor([] { return true; });
+  }
 
   // Shows a window and puts it in front, where the keyboard's keys go.
   void Front(Window& window) {
@@ -240,6 +243,44 @@ TEST_F(PadKeys, APressReachesTheGameWithinTwentyMilliseconds) {
   std::sort(ms.begin(), ms.end());
   std::printf("pad press to the game: median %.3f ms, worst %.3f ms\n", ms[50], ms.back());
   EXPECT_LT(ms[50], 20.0);
+}
+
+}  // namespace
+}  // namespace quorvan
+
+namespace quorvan {
+namespace {
+
+double ProcessCpuSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+// The share of a core the game's loop takes over `seconds` with nothing to do.
+double IdleCorePercent(int seconds) {
+  QEventLoop loop;
+  QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+  const double before = ProcessCpuSeconds();
+  loop.exec();
+  return (ProcessCpuSeconds() - before) / seconds * 100;
+}
+
+// A measurement, run by hand: --gtest_also_run_disabled_tests
+// --gtest_filter='PadIdleCost.*'.
+TEST(PadIdleCost, DISABLED_AnIdlePadCostsNextToNothing) {
+  constexpr int Seconds = 20;
+  const double none = IdleCorePercent(Seconds);
+  auto keys = std::make_unique<GamepadKeys>(std::make_unique<SdlGamepads>());
+  const double noPad = IdleCorePercent(Seconds);
+  test::VirtualPad pad;
+  keys->Pads()->Nudge();
+  const double onePad = IdleCorePercent(Seconds);
+  EXPECT_EQ(keys->Connected(), 1);
+  std::printf(
+      "idle, %d s each: no pads read %.3f%%, pads read and none there %.3f%%, "
+      "one virtual pad %.3f%% of a core\n",
+      Seconds, none, noPad, onePad);
 }
 
 }  // namespace
