@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "platform/sdl/SdlAudio.h"
@@ -150,6 +151,66 @@ TEST_F(SdlPads, AVirtualPadIsWaitedOnThroughItsNudgeAndNeverPolled) {
   EXPECT_EQ(poll(&wait, 1, 0), 1);
   pads->Update(heard);
   EXPECT_EQ(poll(&wait, 1, 0), 0) << "an update takes the nudge";
+}
+
+// A joystick SDL has no mapping for, as SDL's virtual pads make one.
+class UnknownPad {
+ public:
+  UnknownPad() {
+    SDL_VirtualJoystickDesc desc{};
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_UNKNOWN;
+    desc.nbuttons = 4;
+    desc.name = "Quorvan odd pad";
+    // SDL matches a mapping by the maker's and the product's numbers.
+    desc.vendor_id = 0x1234;
+    desc.product_id = 0x5678;
+    index_ = SDL_JoystickAttachVirtualEx(&desc);
+    joystick_ = SDL_JoystickOpen(index_);
+  }
+  ~UnknownPad() {
+    SDL_JoystickClose(joystick_);
+    SDL_JoystickDetachVirtual(index_);
+  }
+  std::string Guid() const {
+    char text[33];
+    SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(joystick_), text, sizeof text);
+    return text;
+  }
+  void Button(int button, bool down) {
+    SDL_JoystickSetVirtualButton(joystick_, button, down ? SDL_PRESSED : SDL_RELEASED);
+  }
+
+ private:
+  int index_ = -1;
+  SDL_Joystick* joystick_ = nullptr;
+};
+
+TEST(SdlPadsMapping, APadSdlDoesNotKnowPlaysWithTheMappingGivenInTheEnvironment) {
+  TellingListener heard;
+  std::string guid;
+  {
+    SdlGamepads pads;
+    pads.Update(heard);
+    UnknownPad pad;
+    pads.Update(heard);
+    EXPECT_EQ(heard.pads, 0) << "no mapping, no pad";
+    guid = pad.Guid();
+  }
+  const std::string mapping = guid + ",Quorvan odd pad,start:b0,dpleft:b1,a:b3,platform:Linux";
+  setenv("SDL_GAMECONTROLLERCONFIG", mapping.c_str(), 1);
+  {
+    SdlGamepads pads;
+    pads.Update(heard);
+    UnknownPad pad;
+    pads.Update(heard);
+    EXPECT_EQ(heard.pads, 1);
+    pad.Button(3, true);
+    pad.Button(1, true);
+    pads.Update(heard);
+    EXPECT_EQ(heard.Take(), (Told{"+Left", "+South"}));
+  }
+  unsetenv("SDL_GAMECONTROLLERCONFIG");
 }
 
 // The pads share SDL with the sound player: neither ends the other's part.
