@@ -200,8 +200,7 @@ TEST_F(PadKeys, AOrStartPressesTheSetupAndMessageWindowsButton) {
 
 TEST_F(PadKeys, TheDPadChoosesTheEditionOnTheSetupWindow) {
   auto& s = EditionSetup();
-  Front(s);
-  ControlWidget(s, s.FirstEdition)->setFocus();
+  Front(s);  // the focus stands on the first edition, as for the keyboard
   pad->Button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
   EXPECT_TRUE(WaitFor([&] { return s.SecondEdition.Value(); }));
   pad->Button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, false);
