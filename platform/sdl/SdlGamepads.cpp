@@ -100,8 +100,8 @@ void SdlGamepads::DrainFiles() {
 }
 
 void SdlGamepads::Update(PadListener& listener) {
+  DrainFiles();  // first, or a nudge before SDL is free would wake the owner again and again
   if (!TryStart()) return;
-  DrainFiles();
   // Each event is told at once: a press and its release in one update are
   // still a press.
   SDL_Event event;

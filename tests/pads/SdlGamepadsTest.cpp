@@ -5,11 +5,13 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <utility>
 
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlGamepads.h"
+#include "platform/sdl/SdlSetup.h"
 #include "tests/pads/VirtualPad.h"
 
 namespace quorvan {
@@ -151,6 +153,23 @@ TEST_F(SdlPads, AVirtualPadIsWaitedOnThroughItsNudgeAndNeverPolled) {
   EXPECT_EQ(poll(&wait, 1, 0), 1);
   pads->Update(heard);
   EXPECT_EQ(poll(&wait, 1, 0), 0) << "an update takes the nudge";
+}
+
+// While the sound player sets SDL up, the pads wait for a later update and
+// leave the game's thread free, with nothing left to wake it in the meantime.
+TEST(SdlPadsBesideSound, PadsWaitForTheSoundPlayerToSetSdlUpWithoutSpinning) {
+  TellingListener heard;
+  SdlGamepads pads;
+  {
+    const std::lock_guard soundSettingUp(SdlSetupLock());
+    pads.Nudge();
+    pads.Update(heard);
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_GAMECONTROLLER), 0u);
+    pollfd wait{.fd = pads.WakeFiles().at(0), .events = POLLIN, .revents = 0};
+    EXPECT_EQ(poll(&wait, 1, 0), 0);
+  }
+  pads.Update(heard);
+  EXPECT_NE(SDL_WasInit(SDL_INIT_GAMECONTROLLER), 0u);
 }
 
 // A joystick SDL has no mapping for, as SDL's virtual pads make one.
