@@ -40,8 +40,9 @@ QString KeyText(int key) {
   return {};
 }
 
-}  // namespace
-
+// The Qt key a pad input stands for, on a window with a button to press or
+// on any other; 0 for none. A window's button takes A or Start as Return,
+// and the D-pad's up and down as the arrows that choose among its options.
 int PadKey(PadInput input, bool buttonWindow) {
   switch (input) {
     case PadInput::Left:
@@ -61,6 +62,8 @@ int PadKey(PadInput input, bool buttonWindow) {
   }
   return 0;
 }
+
+}  // namespace
 
 GamepadKeys::GamepadKeys(std::unique_ptr<Gamepads> pads) : pads_(std::move(pads)) {
   if (!pads_) return;

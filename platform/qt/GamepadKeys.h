@@ -16,11 +16,6 @@ class QWidget;
 
 namespace quorvan {
 
-// The Qt key a pad input stands for, on a window with a button to press or
-// on any other; 0 for none. A window's button takes A or Start as Return,
-// and the D-pad's up and down as the arrows that choose among its options.
-int PadKey(PadInput input, bool buttonWindow);
-
 class GamepadKeys final : public QObject, public PadListener {
  public:
   // Without pads (null) it does nothing.
@@ -33,6 +28,7 @@ class GamepadKeys final : public QObject, public PadListener {
   void PadReleased(PadInput input) override;
   void PadsConnected(int count) override { connected_ = count; }
 
+  // The pads found, and the pads: for the tests, which play SDL's virtual pads.
   int Connected() const { return connected_; }
   Gamepads* Pads() const { return pads_.get(); }
 
@@ -49,11 +45,11 @@ class GamepadKeys final : public QObject, public PadListener {
   std::unique_ptr<Gamepads> pads_;
   std::vector<int> watched_;
   std::vector<std::unique_ptr<QSocketNotifier>> notifiers_;
-  QTimer plugWatch_;            // pads plugged in, or polled
-  QTimer repeat_;               // the held key's repeats
-  std::array<int, 7> keyOf_{};  // the key each held input gave
-  std::vector<int> heldKeys_;   // keys down, once each
-  int repeating_ = 0;           // the key that repeats, if any
+  QTimer plugWatch_;                     // pads plugged in, or polled
+  QTimer repeat_;                        // the held key's repeats
+  std::array<int, kPadInputs> keyOf_{};  // the key each held input gave
+  std::vector<int> heldKeys_;            // keys down, once each
+  int repeating_ = 0;                    // the key that repeats, if any
   int connected_ = 0;
 };
 

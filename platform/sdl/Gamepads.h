@@ -3,6 +3,7 @@
 // The pads themselves are read in the SDL module (quorvan-sound.so).
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -11,6 +12,7 @@ namespace quorvan {
 
 // D-pad and left stick give the directions; South is A, West is X.
 enum class PadInput { Left, Right, Up, Down, South, West, Start };
+inline constexpr std::size_t kPadInputs = 7;
 
 // Told on the thread that calls Gamepads::Update. An input is pressed when
 // the first pad takes it up and released when the last one lets it go.

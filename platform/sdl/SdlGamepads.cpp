@@ -183,7 +183,7 @@ SdlGamepads::Inputs SdlGamepads::Held(const Pad& pad) {
 void SdlGamepads::Report(PadListener& listener) {
   Inputs held;
   for (const Pad& pad : pads_) held |= Held(pad);
-  for (std::size_t i = 0; i < kInputs; ++i) {
+  for (std::size_t i = 0; i < kPadInputs; ++i) {
     if (held[i] == reported_[i]) continue;
     const auto input = static_cast<PadInput>(i);
     if (held[i]) {

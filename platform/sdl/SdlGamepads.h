@@ -27,8 +27,7 @@ class SdlGamepads final : public Gamepads {
   void Nudge() override;
 
  private:
-  static constexpr std::size_t kInputs = 7;
-  using Inputs = std::bitset<kInputs>;
+  using Inputs = std::bitset<kPadInputs>;
 
   struct Pad {
     SDL_GameController* controller = nullptr;
