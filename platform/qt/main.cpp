@@ -17,6 +17,7 @@
 #include "platform/qt/DisplayOpen.h"
 #include "platform/qt/DisplayScale.h"
 #include "platform/qt/FirstPaint.h"
+#include "platform/qt/GamepadKeys.h"
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtToolkit.h"
 #include "platform/qt/RuntimeFolder.h"
@@ -144,8 +145,12 @@ int main(int argc, char** argv) {
   // game asks for before then waits for the player.
   quorvan::LateSoundDevice sound;
   quorvan::InstallSoundDevice(&sound);
-  const quorvan::FirstPaintWatch openSound(
-      [&sound] { sound.Open(quorvan::LoadSoundPlayer(FindSoundModule())); });
+  // The pads come from the same module, and play once they are found.
+  std::unique_ptr<quorvan::GamepadKeys> pads;
+  const quorvan::FirstPaintWatch openSound([&sound, &pads] {
+    sound.Open(quorvan::LoadSoundPlayer(FindSoundModule()));
+    pads = std::make_unique<quorvan::GamepadKeys>(quorvan::LoadGamepads(FindSoundModule()));
+  });
 
   quorvan::FrameLog frameLog;
   if (frameLog.Active()) quorvan::AddObserver(&frameLog);

@@ -4,6 +4,10 @@
 #include <SDL_mixer.h>
 #include <dlfcn.h>
 
+#include <mutex>
+
+#include "platform/sdl/SdlSetup.h"
+
 namespace quorvan {
 namespace {
 
@@ -68,6 +72,7 @@ bool Available(const std::string& name) {
 }  // namespace
 
 std::string OpenSdlOutput() {
+  const std::lock_guard lock(SdlSetupLock());
   // Ctrl+C and SIGTERM must still end the game.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // A damaged effect is not played at all rather than in part.
@@ -109,6 +114,7 @@ bool WakeSdlOutput() { return outputOpen || OpenOutput(); }
 
 void CloseSdlOutput() {
   SleepSdlOutput();
+  const std::lock_guard lock(SdlSetupLock());
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
 }
