@@ -1,5 +1,6 @@
 #include "platform/sdl/SoundFiles.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <system_error>
@@ -86,6 +87,15 @@ Bytes ReadSmallFile(const std::filesystem::path& path, std::size_t limit) {
   return data;
 }
 
+// A chunk's type is four printable ASCII characters. FluidSynth refuses a
+// file with any other while its player plays it, and its player then tries
+// the file again and again and never returns.
+bool HasChunkType(const Bytes& data, std::size_t at) {
+  return std::all_of(data.begin() + static_cast<std::ptrdiff_t>(at),
+                     data.begin() + static_cast<std::ptrdiff_t>(at + 4),
+                     [](unsigned char c) { return c >= 0x20 && c <= 0x7E; });
+}
+
 bool IsWholeMidiFile(const Bytes& data) {
   if (!HasTag(data, 0, "MThd") || data.size() < ChunkHeader + MidiHeaderLength) return false;
   const std::uint32_t headerLength = BigEndian(data, 4, 4);
@@ -95,7 +105,7 @@ bool IsWholeMidiFile(const Bytes& data) {
   std::size_t at = ChunkHeader + headerLength;
   std::uint32_t found = 0;
   while (at < data.size()) {
-    if (data.size() - at < ChunkHeader) return false;
+    if (data.size() - at < ChunkHeader || !HasChunkType(data, at)) return false;
     const std::size_t length = BigEndian(data, at + 4, 4);
     if (length > data.size() - at - ChunkHeader) return false;
     if (HasTag(data, at, "MTrk")) {

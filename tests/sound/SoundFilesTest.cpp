@@ -1,6 +1,7 @@
 // The player's own reading of the sound files it is handed.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -48,6 +49,22 @@ TEST_F(MidiFileShape, NoTracksOrAnUnknownFormatIsRefused) {
   Bytes format_three = whole_;
   format_three[9] = 3;
   EXPECT_FALSE(IsWholeMidiFile(format_three));
+}
+
+// FluidSynth's player never returned from a file with a chunk of any other
+// type; one of printable letters is passed over, as the format says.
+TEST_F(MidiFileShape, ChunksOtherThanTracksMustBeNamedInLetters) {
+  const std::pair<std::array<unsigned char, 4>, bool> types[] = {{{'X', 'F', 'I', 'H'}, true},
+                                                                 {{'a', ' ', '~', '1'}, true},
+                                                                 {{0, 0, 0, 0}, false},
+                                                                 {{0xFF, 0xFF, 0xFF, 0xF8}, false},
+                                                                 {{'M', 'T', 'r', 0x80}, false}};
+  for (const auto& [type, accepted] : types) {
+    const Bytes empty = {type[0], type[1], type[2], type[3], 0, 0, 0, 0};
+    Bytes file = whole_;
+    file.insert(file.begin() + 14, empty.begin(), empty.end());  // after the header
+    EXPECT_EQ(IsWholeMidiFile(file), accepted) << int(type[0]) << " " << int(type[3]);
+  }
 }
 
 // One track of the given events behind a header of format 0.
