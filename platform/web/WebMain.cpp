@@ -9,8 +9,8 @@
 #include <fstream>
 #include <memory>
 
-#include "game/GameCycle.h"
-#include "game/Hooks.h"
+#include "cycle/GameCycle.h"
+#include "game/GameObserver.h"
 #include "platform/qt/FrameLog.h"
 #include "platform/replay/GameRecorder.h"
 #include "platform/web/WebSound.h"
