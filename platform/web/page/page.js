@@ -401,6 +401,9 @@ const QV = (() => {
   function controlText(id, index, text) {
     const c = control(id, index);
     if (!c || !c.el) return;
+    // The status panel sets its texts every tick; the same text is not laid out again.
+    if (c.text === text) return;
+    c.text = text;
     if (c.kind === Option) c.el.lastChild.textContent = text;
     else c.el.textContent = text;
   }
@@ -591,6 +594,21 @@ QV.sound = (() => {
   const buffers = new Map();
   let effect = null, effectAsked = 0;
   let piece = null, pieceAsked = 0;
+  // A running context costs a core's percent or two even in silence: it
+  // sleeps once nothing has played for a while and wakes for the next sound.
+  const SleepAfterMs = 2000;
+  let playing = 0, paused = false, sleep = 0;
+
+  function wake() {
+    clearTimeout(sleep);
+    sleep = 0;
+    if (!paused && context.state === 'suspended') context.resume();
+  }
+
+  function sleepWhenSilent() {
+    clearTimeout(sleep);
+    sleep = playing === 0 && !paused ? setTimeout(() => context.suspend(), SleepAfterMs) : 0;
+  }
 
   function load(url) {
     if (!buffers.has(url)) {
@@ -603,9 +621,15 @@ QV.sound = (() => {
   }
 
   function play(buffer) {
+    wake();
     const source = context.createBufferSource();
     source.buffer = buffer;
     source.connect(context.destination);
+    source.onended = () => {
+      --playing;
+      sleepWhenSilent();
+    };
+    ++playing;
     source.start();
     return source;
   }
@@ -615,7 +639,10 @@ QV.sound = (() => {
   }
 
   return {
-    open(audioContext) { context = audioContext; },
+    open(audioContext) {
+      context = audioContext;
+      sleepWhenSilent();
+    },
     prefetchEffects() {
       if (context) for (const name of ['bang1.wav', 'bang2.wav', 'ching.wav']) load('sounds/' + name);
     },
@@ -644,9 +671,17 @@ QV.sound = (() => {
       piece = null;
       ++pieceAsked;
     },
-    pauseAll(paused) {
+    pauseAll(pause) {
       if (!context) return;
-      if (paused) context.suspend(); else context.resume();
+      paused = !!pause;
+      if (paused) {
+        clearTimeout(sleep);
+        context.suspend();
+      } else if (playing > 0) {
+        wake();
+      } else {
+        sleepWhenSilent();
+      }
     },
     close() {
       this.stopPiece();
