@@ -591,6 +591,10 @@ const QV = (() => {
 // --- Web Audio: effects from the WAV files, music from the rendered MP3s ---
 QV.sound = (() => {
   let context = null;
+  // Opening the context takes tens of milliseconds, so the page opens it
+  // after the first window is up; what the game asks before waits for it.
+  let opened = null;
+  const ready = new Promise((resolve) => { opened = resolve; });
   const buffers = new Map();
   let effect = null, effectAsked = 0;
   let piece = null, pieceAsked = 0;
@@ -614,7 +618,7 @@ QV.sound = (() => {
     if (!buffers.has(url)) {
       buffers.set(url, fetch(url)
           .then((r) => (r.ok ? r.arrayBuffer() : Promise.reject(new Error(url))))
-          .then((data) => context.decodeAudioData(data))
+          .then((data) => ready.then(() => context.decodeAudioData(data)))
           .catch(() => null));
     }
     return buffers.get(url);
@@ -641,10 +645,12 @@ QV.sound = (() => {
   return {
     open(audioContext) {
       context = audioContext;
-      sleepWhenSilent();
+      opened();
+      if (paused) context.suspend();
+      else sleepWhenSilent();
     },
     prefetchEffects() {
-      if (context) for (const name of ['bang1.wav', 'bang2.wav', 'ching.wav']) load('sounds/' + name);
+      for (const name of ['bang1.wav', 'bang2.wav', 'ching.wav']) load('sounds/' + name);
     },
     // A file asked for before it arrives plays when it arrives, unless the
     // game asked for another or for silence meanwhile.
@@ -652,7 +658,7 @@ QV.sound = (() => {
       stop(effect);
       effect = null;
       const asked = ++effectAsked;
-      if (!name || !context) return;
+      if (!name) return;
       load('sounds/' + name.toLowerCase()).then((buffer) => {
         if (buffer && asked === effectAsked) effect = play(buffer);
       });
@@ -661,7 +667,7 @@ QV.sound = (() => {
       stop(piece);
       piece = null;
       const asked = ++pieceAsked;
-      if (!name || !context) return;
+      if (!name) return;
       load('music/' + name.toLowerCase().replace(/\.[^.]*$/, '') + '.mp3').then((buffer) => {
         if (buffer && asked === pieceAsked) piece = play(buffer);
       });
@@ -672,8 +678,8 @@ QV.sound = (() => {
       ++pieceAsked;
     },
     pauseAll(pause) {
-      if (!context) return;
       paused = !!pause;
+      if (!context) return;
       if (paused) {
         clearTimeout(sleep);
         context.suspend();
@@ -713,11 +719,12 @@ function startGame() {
     return;
   }
   QV.started = true;
-  const AudioContextClass = window.AudioContext || window.webkitAudioContext;
-  if (AudioContextClass) QV.sound.open(new AudioContextClass());
   document.getElementById('cover').hidden = true;
   QV.start();
+  // The game runs until its first wait, so its first window is up by now.
   Module.callMain([]);
+  const AudioContextClass = window.AudioContext || window.webkitAudioContext;
+  if (AudioContextClass) setTimeout(() => QV.sound.open(new AudioContextClass()));
 }
 
 QV.programEnded = (code) => {
