@@ -601,7 +601,7 @@ QV.sound = (() => {
   // A running context costs a core's percent or two even in silence: it
   // sleeps once nothing has played for a while and wakes for the next sound.
   const SleepAfterMs = 2000;
-  let playing = 0, paused = false, sleep = 0;
+  let playing = 0, started = 0, paused = false, sleep = 0;
 
   function wake() {
     clearTimeout(sleep);
@@ -634,6 +634,7 @@ QV.sound = (() => {
       sleepWhenSilent();
     };
     ++playing;
+    ++started;
     source.start();
     return source;
   }
@@ -643,6 +644,8 @@ QV.sound = (() => {
   }
 
   return {
+    // For tests: whether the context runs, and the sounds playing and started so far.
+    state: () => ({context: context ? context.state : 'unopened', playing, started}),
     open(audioContext) {
       context = audioContext;
       opened();
