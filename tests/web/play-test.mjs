@@ -191,10 +191,22 @@ try {
 
   // The status panel's close box ends the game even while an entry is open.
   await page.goto(url + '?autostart');
+  // Web Audio opens after the demo's first window; the jingle asked for before it still plays.
+  await page.waitForFunction(() => typeof QV === 'object' && QV.sound.state().started > 0, null, slow);
+  check(true, "the demo's jingle plays though asked for before Web Audio opened");
   await page.waitForFunction(() => typeof QV === 'object' && QV.windowList().some((w) => /95\/NT/.test(w.caption)), null, slow);
   const setupButton = (await windowNamed(/95\/NT/)).buttons[0];
   await page.mouse.click((setupButton.left + setupButton.right) / 2, (setupButton.top + setupButton.bottom) / 2);
   await waitWindow('^Quorvan Windows /32$');
+  // A silent stage lets Web Audio sleep; the next sound wakes it.
+  await page.waitForFunction(() => QV.sound.state().context === 'suspended', null, slow);
+  const slept = await page.evaluate(() => {
+    QV.sound.playEffect('Ching.Wav');  // as the game asks for an effect
+    return QV.sound.state().started;
+  });
+  await page.waitForFunction((n) => QV.sound.state().started > n && QV.sound.state().context === 'running',
+                             slept, slow);
+  check(true, 'Web Audio sleeps in a silent stage and wakes for the next sound');
   await page.keyboard.press('ScrollLock');
   await page.waitForSelector('#dialog:not([hidden])', slow);
   const panelNow = await windowNamed(/^Quorvan Windows \/32$/);

@@ -401,6 +401,9 @@ const QV = (() => {
   function controlText(id, index, text) {
     const c = control(id, index);
     if (!c || !c.el) return;
+    // The status panel sets its texts every tick; the same text is not laid out again.
+    if (c.text === text) return;
+    c.text = text;
     if (c.kind === Option) c.el.lastChild.textContent = text;
     else c.el.textContent = text;
   }
@@ -588,24 +591,50 @@ const QV = (() => {
 // --- Web Audio: effects from the WAV files, music from the rendered MP3s ---
 QV.sound = (() => {
   let context = null;
+  // Opening the context takes tens of milliseconds, so the page opens it
+  // after the first window is up; what the game asks before waits for it.
+  let opened = null;
+  const ready = new Promise((resolve) => { opened = resolve; });
   const buffers = new Map();
   let effect = null, effectAsked = 0;
   let piece = null, pieceAsked = 0;
+  // A running context costs a core's percent or two even in silence: it
+  // sleeps once nothing has played for a while and wakes for the next sound.
+  const SleepAfterMs = 2000;
+  let playing = 0, started = 0, paused = false, sleep = 0;
+
+  function wake() {
+    clearTimeout(sleep);
+    sleep = 0;
+    if (!paused && context.state === 'suspended') context.resume();
+  }
+
+  function sleepWhenSilent() {
+    clearTimeout(sleep);
+    sleep = playing === 0 && !paused ? setTimeout(() => context.suspend(), SleepAfterMs) : 0;
+  }
 
   function load(url) {
     if (!buffers.has(url)) {
       buffers.set(url, fetch(url)
           .then((r) => (r.ok ? r.arrayBuffer() : Promise.reject(new Error(url))))
-          .then((data) => context.decodeAudioData(data))
+          .then((data) => ready.then(() => context.decodeAudioData(data)))
           .catch(() => null));
     }
     return buffers.get(url);
   }
 
   function play(buffer) {
+    wake();
     const source = context.createBufferSource();
     source.buffer = buffer;
     source.connect(context.destination);
+    source.onended = () => {
+      --playing;
+      sleepWhenSilent();
+    };
+    ++playing;
+    ++started;
     source.start();
     return source;
   }
@@ -615,9 +644,16 @@ QV.sound = (() => {
   }
 
   return {
-    open(audioContext) { context = audioContext; },
+    // For tests: whether the context runs, and the sounds playing and started so far.
+    state: () => ({context: context ? context.state : 'unopened', playing, started}),
+    open(audioContext) {
+      context = audioContext;
+      opened();
+      if (paused) context.suspend();
+      else sleepWhenSilent();
+    },
     prefetchEffects() {
-      if (context) for (const name of ['bang1.wav', 'bang2.wav', 'ching.wav']) load('sounds/' + name);
+      for (const name of ['bang1.wav', 'bang2.wav', 'ching.wav']) load('sounds/' + name);
     },
     // A file asked for before it arrives plays when it arrives, unless the
     // game asked for another or for silence meanwhile.
@@ -625,7 +661,7 @@ QV.sound = (() => {
       stop(effect);
       effect = null;
       const asked = ++effectAsked;
-      if (!name || !context) return;
+      if (!name) return;
       load('sounds/' + name.toLowerCase()).then((buffer) => {
         if (buffer && asked === effectAsked) effect = play(buffer);
       });
@@ -634,7 +670,7 @@ QV.sound = (() => {
       stop(piece);
       piece = null;
       const asked = ++pieceAsked;
-      if (!name || !context) return;
+      if (!name) return;
       load('music/' + name.toLowerCase().replace(/\.[^.]*$/, '') + '.mp3').then((buffer) => {
         if (buffer && asked === pieceAsked) piece = play(buffer);
       });
@@ -644,9 +680,17 @@ QV.sound = (() => {
       piece = null;
       ++pieceAsked;
     },
-    pauseAll(paused) {
+    pauseAll(pause) {
+      paused = !!pause;
       if (!context) return;
-      if (paused) context.suspend(); else context.resume();
+      if (paused) {
+        clearTimeout(sleep);
+        context.suspend();
+      } else if (playing > 0) {
+        wake();
+      } else {
+        sleepWhenSilent();
+      }
     },
     close() {
       this.stopPiece();
@@ -678,11 +722,12 @@ function startGame() {
     return;
   }
   QV.started = true;
-  const AudioContextClass = window.AudioContext || window.webkitAudioContext;
-  if (AudioContextClass) QV.sound.open(new AudioContextClass());
   document.getElementById('cover').hidden = true;
   QV.start();
+  // The game runs until its first wait, so its first window is up by now.
   Module.callMain([]);
+  const AudioContextClass = window.AudioContext || window.webkitAudioContext;
+  if (AudioContextClass) setTimeout(() => QV.sound.open(new AudioContextClass()));
 }
 
 QV.programEnded = (code) => {
