@@ -7,6 +7,8 @@
 set -u
 game=$1
 shots=${2:-}
+# Titles and geometry are read as UTF-8, whatever the login set.
+export LC_ALL=C.UTF-8
 
 if [ "${QUORVAN_INSIDE_XVFB:-}" != 1 ]; then
   for tool in xvfb-run xdotool xwininfo openbox; do
