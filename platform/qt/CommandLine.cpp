@@ -2,30 +2,13 @@
 
 #include <string_view>
 
+#include "platform/record/Quoted.h"
+
 namespace quorvan {
 namespace {
 
-// An argument as a refusal shows it: on the one line of the refusal, with
-// bytes that are not printable ASCII written as \xNN, and cut when long, so
-// that no argument can break the line or send the terminal its own commands.
-std::string Quoted(std::string_view arg) {
-  constexpr std::size_t MaxShown = 60;
-  std::string out = "'";
-  std::size_t i = 0;
-  for (; i < arg.size() && out.size() <= MaxShown; ++i) {
-    const auto c = static_cast<unsigned char>(arg[i]);
-    if (c >= 0x20 && c < 0x7f && c != '\\' && c != '\'') {
-      out += static_cast<char>(c);
-    } else {
-      static constexpr char hex[] = "0123456789abcdef";
-      out += "\\x";
-      out += hex[c >> 4];
-      out += hex[c & 0xf];
-    }
-  }
-  if (i < arg.size()) out += "...";
-  return out + "'";
-}
+// An argument as a refusal shows it, on the refusal's one line.
+std::string Quoted(std::string_view arg) { return QuotedOnOneLine(arg, '\'', 60); }
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include <type_traits>
 
 #include "game/GameState.h"
+#include "platform/record/Quoted.h"
 
 namespace quorvan {
 namespace {
@@ -21,28 +22,8 @@ std::vector<std::string> Words(const std::string& line) {
   return words;
 }
 
-// A word of the file as an error message shows it: on one short line, with
-// bytes that are not printable ASCII written as \xNN, however long or binary
-// the word is. The cut counts what is shown, so that ten bytes of \xNN take
-// as much of the line as forty letters.
-std::string Quoted(const std::string& word) {
-  constexpr std::size_t MaxShown = 40;
-  std::string out = "\"";
-  std::size_t i = 0;
-  for (; i < word.size() && out.size() <= MaxShown; ++i) {
-    const auto c = static_cast<unsigned char>(word[i]);
-    if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\') {
-      out += static_cast<char>(c);
-    } else {
-      static constexpr char hex[] = "0123456789abcdef";
-      out += "\\x";
-      out += hex[c >> 4];
-      out += hex[c & 0xf];
-    }
-  }
-  if (i < word.size()) out += "...";
-  return out + "\"";
-}
+// A word of the file as an error message shows it.
+std::string Quoted(const std::string& word) { return QuotedOnOneLine(word, '"', 40); }
 
 // A decimal number as from_chars reads one: an optional minus, digits with an
 // optional point, an optional exponent, and nothing else; read in the classic
