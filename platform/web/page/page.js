@@ -726,8 +726,18 @@ function startGame() {
   QV.start();
   // The game runs until its first wait, so its first window is up by now.
   Module.callMain([]);
+  // Audio is made in the player's gesture where there was one, as some
+  // browsers let a page's audio start only from inside one; else after the
+  // first window, which it would hold up.
+  setTimeout(() => {
+    const audio = QV.audioFromGesture || newAudioContext();
+    if (audio) QV.sound.open(audio);
+  });
+}
+
+function newAudioContext() {
   const AudioContextClass = window.AudioContext || window.webkitAudioContext;
-  if (AudioContextClass) setTimeout(() => QV.sound.open(new AudioContextClass()));
+  return AudioContextClass ? new AudioContextClass() : null;
 }
 
 QV.programEnded = (code) => {
@@ -744,6 +754,7 @@ QV.programEnded = (code) => {
     // The key that starts the game is not the game's.
     e.preventDefault();
     e.stopPropagation();
+    if (!QV.audioFromGesture) QV.audioFromGesture = newAudioContext();
     startGame();
   };
   cover.addEventListener('click', begin);
