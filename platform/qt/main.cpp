@@ -25,6 +25,7 @@
 #include "platform/record/Scenario.h"
 #include "platform/replay/GameRecorder.h"
 #include "platform/replay/GameReplay.h"
+#include "platform/replay/RecordingClock.h"
 #include "platform/sdl/SoundModule.h"
 #include "sound/FileLookup.h"
 #include "sound/LateSoundDevice.h"
@@ -63,17 +64,6 @@ std::filesystem::path FindSoundModule() {
   return QUORVAN_BUILT_SOUND_MODULE;
 }
 
-std::int64_t SteadyMs() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(
-             std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -91,7 +81,7 @@ int main(int argc, char** argv) {
     case quorvan::CommandLine::Action::Play:
       break;
   }
-  File recording;
+  quorvan::RecordingFile recording;
   if (!line.recordFile.empty()) {
     recording.reset(std::fopen(line.recordFile.c_str(), "w"));
     if (!recording) {
@@ -137,8 +127,9 @@ int main(int argc, char** argv) {
   tk.SetZoom(quorvan::ChooseZoom(line.scale));
   // A recorder or a replay stands between the game and its windows.
   std::unique_ptr<quorvan::Toolkit> relay;
-  if (recording) relay = std::make_unique<quorvan::GameRecorder>(tk, recording.get(), SteadyMs);
-  if (replay) relay = std::make_unique<quorvan::GameReplay>(tk, *replay, SteadyMs);
+  if (recording)
+    relay = std::make_unique<quorvan::GameRecorder>(tk, recording.get(), quorvan::SteadyMs);
+  if (replay) relay = std::make_unique<quorvan::GameReplay>(tk, *replay, quorvan::SteadyMs);
   quorvan::InstallToolkit(relay ? relay.get() : &tk);
   // The sound player is loaded once the first window is on the screen: the
   // window comes sooner, and the demo's jingle is still far off. What the

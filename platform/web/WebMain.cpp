@@ -13,6 +13,7 @@
 #include "game/GameObserver.h"
 #include "platform/record/FrameLog.h"
 #include "platform/replay/GameRecorder.h"
+#include "platform/replay/RecordingClock.h"
 #include "platform/web/WebSound.h"
 #include "platform/web/WebToolkit.h"
 #include "platform/web/WebZoom.h"
@@ -35,17 +36,7 @@ namespace {
 constexpr const char* EffectFiles[] = {"Bang1.Wav", "Bang2.Wav", "Ching.Wav", "ZTDEMO.WAV",
                                        "Dummy.wav"};
 constexpr const char* PageAssets = "/assets";
-constexpr const char* RecordingFile = "/recording.txt";
-
-std::int64_t SteadyMs() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(
-             std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
+constexpr const char* RecordingPath = "/recording.txt";
 
 }  // namespace
 
@@ -56,12 +47,12 @@ int main() {
   quorvan::SetAssetFolder(PageAssets);
 
   quorvan::WebToolkit tk;
-  std::unique_ptr<std::FILE, FileCloser> recording;
+  quorvan::RecordingFile recording;
   std::unique_ptr<quorvan::Toolkit> recorder;
   if (qv_recording_wanted()) {
-    recording.reset(std::fopen(RecordingFile, "w"));
+    recording.reset(std::fopen(RecordingPath, "w"));
     if (recording)
-      recorder = std::make_unique<quorvan::GameRecorder>(tk, recording.get(), SteadyMs);
+      recorder = std::make_unique<quorvan::GameRecorder>(tk, recording.get(), quorvan::SteadyMs);
   }
   quorvan::InstallToolkit(recorder ? recorder.get() : &tk);
   quorvan::WebSound sound;
