@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "fuzz/Invariants.h"
-#include "platform/record/Scenario.h"
+#include "record/Scenario.h"
 
 namespace quorvan::fuzz {
 namespace {

@@ -9,7 +9,7 @@
 #include "game/GameState.h"
 #include "game/Grid.h"
 #include "platform/headless/Simulator.h"
-#include "platform/record/Scenario.h"
+#include "record/Scenario.h"
 #include "screens/PictureBanks.h"
 #include "screens/Playfield.h"
 #include "screens/StatusPanel.h"

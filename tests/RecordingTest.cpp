@@ -5,7 +5,7 @@
 
 #include "game/GameState.h"
 #include "platform/headless/Simulator.h"
-#include "platform/record/Scenario.h"
+#include "record/Scenario.h"
 #include "platform/replay/GameRecorder.h"
 #include "platform/replay/GameReplay.h"
 #include "screens/Playfield.h"

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "platform/record/Scenario.h"
+#include "record/Scenario.h"
 
 namespace quorvan {
 namespace {

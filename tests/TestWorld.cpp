@@ -11,7 +11,7 @@
 #include "game/InputRules.h"
 #include "game/Random.h"
 #include "platform/headless/Simulator.h"
-#include "platform/record/Scenario.h"
+#include "record/Scenario.h"
 #include "screens/Window.h"
 #include "sound/FileLookup.h"
 

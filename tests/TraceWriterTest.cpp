@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/record/TraceWriter.h"
+#include "record/TraceWriter.h"
 
 namespace quorvan {
 namespace {

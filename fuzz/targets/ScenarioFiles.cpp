@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/record/Scenario.h"
+#include "record/Scenario.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/headless/Simulator.h"
-#include "platform/record/Scenario.h"
+#include "record/Scenario.h"
 #include "sound/FileLookup.h"
 
 int main(int argc, char** argv) {

@@ -7,7 +7,7 @@
 #include "cycle/GameCycle.h"
 #include "game/GameState.h"
 #include "game/Random.h"
-#include "platform/record/FrameState.h"
+#include "record/FrameState.h"
 #include "screens/Window.h"
 #include "sound/Music.h"
 

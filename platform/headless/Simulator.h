@@ -11,9 +11,9 @@
 #include "game/GameObserver.h"
 #include "platform/headless/HeadlessToolkit.h"
 #include "platform/headless/RecordingSound.h"
-#include "platform/record/GameMoments.h"
-#include "platform/record/Scenario.h"
-#include "platform/record/TraceWriter.h"
+#include "record/GameMoments.h"
+#include "record/Scenario.h"
+#include "record/TraceWriter.h"
 
 namespace quorvan {
 

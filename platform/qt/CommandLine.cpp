@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "platform/record/Quoted.h"
+#include "record/Quoted.h"
 
 namespace quorvan {
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "game/GameObserver.h"
-#include "platform/record/GameMoments.h"
+#include "record/GameMoments.h"
 #include "platform/replay/ToolkitRelay.h"
 
 namespace quorvan {

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "game/GameObserver.h"
-#include "platform/record/GameMoments.h"
-#include "platform/record/Scenario.h"
+#include "record/GameMoments.h"
+#include "record/Scenario.h"
 #include "platform/replay/ToolkitRelay.h"
 
 namespace quorvan {

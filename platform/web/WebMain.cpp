@@ -11,7 +11,7 @@
 
 #include "cycle/GameCycle.h"
 #include "game/GameObserver.h"
-#include "platform/record/FrameLog.h"
+#include "record/FrameLog.h"
 #include "platform/replay/GameRecorder.h"
 #include "platform/replay/RecordingClock.h"
 #include "platform/web/WebSound.h"

@@ -1,4 +1,4 @@
-#include "platform/record/TraceWriter.h"
+#include "record/TraceWriter.h"
 
 #include <charconv>
 #include <cmath>

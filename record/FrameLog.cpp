@@ -1,9 +1,9 @@
-#include "platform/record/FrameLog.h"
+#include "record/FrameLog.h"
 
 #include <chrono>
 #include <cstdlib>
 
-#include "platform/record/FrameState.h"
+#include "record/FrameState.h"
 
 namespace quorvan {
 

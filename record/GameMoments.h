@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "game/GameObserver.h"
-#include "platform/record/Scenario.h"
+#include "record/Scenario.h"
 
 namespace quorvan {
 

@@ -1,4 +1,4 @@
-#include "platform/record/GameMoments.h"
+#include "record/GameMoments.h"
 
 #include "game/GameState.h"
 

@@ -1,4 +1,4 @@
-#include "platform/record/FrameState.h"
+#include "record/FrameState.h"
 
 #include <array>
 #include <utility>

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/record/TraceWriter.h"
+#include "record/TraceWriter.h"
 
 namespace quorvan {
 

@@ -1,4 +1,4 @@
-#include "platform/record/Scenario.h"
+#include "record/Scenario.h"
 
 #include <algorithm>
 #include <charconv>
@@ -10,7 +10,7 @@
 #include <type_traits>
 
 #include "game/GameState.h"
-#include "platform/record/Quoted.h"
+#include "record/Quoted.h"
 
 namespace quorvan {
 namespace {
