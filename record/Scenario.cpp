@@ -243,13 +243,17 @@ std::string MomentText(const TimedInput& timed) {
 
 }  // namespace
 
+std::string TimedInputText(const TimedInput& timed) {
+  return MomentText(timed) + InputText(timed.input);
+}
+
 std::string ScenarioText(const Scenario& s) {
   std::string text = "seed " + std::to_string(s.seed) + "\n";
   if (!s.rnd.values.empty()) text += "rnd" + RandomText(s.rnd) + "\n";
   for (const int edition : s.editions) text += "edition " + std::to_string(edition) + "\n";
   for (const int ms : s.okMs) text += "ok " + std::to_string(ms) + "\n";
   for (const auto& entry : s.entries) text += entry ? "entry " + *entry + "\n" : "entry\n";
-  for (const auto& timed : s.inputs) text += MomentText(timed) + InputText(timed.input) + "\n";
+  for (const auto& timed : s.inputs) text += TimedInputText(timed) + "\n";
   static constexpr const char* stops[] = {"frames", "games", "setup"};
   return text + "stop " + stops[static_cast<int>(s.stop)] + " " + std::to_string(s.stopCount) +
          "\n";

@@ -78,6 +78,9 @@ class ScenarioError : public std::runtime_error {
 // Throws ScenarioError naming the line at fault, in one line of text.
 Scenario ParseScenario(std::istream& in);
 
+// One timed input as a scenario line reads it ("at 3 wait 1 key down 32 0").
+std::string TimedInputText(const TimedInput& timed);
+
 // The scenario in the words a recording uses ("seed 7", "at 3 key down 32 0",
 // "entry 12"): the text reads back as the same scenario.
 std::string ScenarioText(const Scenario& scenario);

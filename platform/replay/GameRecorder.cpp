@@ -24,9 +24,21 @@ bool IsButton(const WindowLayout& window, int control, std::string_view name) {
   return name == window.controls[static_cast<std::size_t>(control)].name;
 }
 
-std::string KeyText(const PlayerInput& input) {
-  return std::string(input.kind == PlayerInput::Kind::KeyDown ? "key down " : "key up ") +
-         std::to_string(input.code) + " " + std::to_string(input.shift);
+// A key, a mouse button or a close as a scenario gives it; a click on a
+// control is written by what it clicked.
+ScenarioInput InputOf(const PlayerInput& input) {
+  using Kind = ScenarioInput::Kind;
+  ScenarioInput written;
+  written.code = input.code;
+  written.shift = input.shift;
+  if (input.kind == PlayerInput::Kind::KeyDown) written.kind = Kind::KeyDown;
+  if (input.kind == PlayerInput::Kind::KeyUp) written.kind = Kind::KeyUp;
+  if (input.kind == PlayerInput::Kind::MouseDown) written.kind = Kind::Mouse;
+  if (input.kind == PlayerInput::Kind::CloseRequest) {
+    written.kind = Kind::Close;
+    written.window = input.window->name;
+  }
+  return written;
 }
 
 }  // namespace
@@ -53,12 +65,14 @@ WindowId GameRecorder::CreateWindow(const WindowLayout& layout, WindowEvents& ev
   return ToolkitRelay::CreateWindow(layout, events);
 }
 
-std::string GameRecorder::Now() const {
+std::string GameRecorder::AtNow(const ScenarioInput& input) const {
   const Moment now = moments_.Now();
-  std::string text = "at " + std::to_string(now.frame) + " ";
-  if (now.wait > 0) text += "wait " + std::to_string(now.wait) + " ";
-  if (now.step > 0) text += "step " + std::to_string(now.step) + " ";
-  return text;
+  TimedInput timed;
+  timed.when = now.frame;
+  timed.wait = now.wait;
+  timed.step = now.step;
+  timed.input = input;
+  return TimedInputText(timed);
 }
 
 void GameRecorder::ProcessPendingEvents() {
@@ -72,9 +86,13 @@ bool GameRecorder::PlayerActs(const PlayerInput& input) {
   const bool key = input.kind == Kind::KeyDown || input.kind == Kind::KeyUp;
   if (Is(&window, "Demoform")) {
     // The demo runs on its own timer, before any frame: its inputs go by the clock.
-    const std::string at = "at " + std::to_string(nowMs_() - startMs_) + "ms ";
-    if (key) Write(at + KeyText(input));
-    if (input.kind == Kind::CloseRequest) Write(at + "close Demoform");
+    if (key || input.kind == Kind::CloseRequest) {
+      TimedInput timed;
+      timed.atFrame = false;
+      timed.when = nowMs_() - startMs_;
+      timed.input = InputOf(input);
+      Write(TimedInputText(timed));
+    }
     return true;
   }
   if (Is(&window, "Form5")) {
@@ -89,24 +107,25 @@ bool GameRecorder::PlayerActs(const PlayerInput& input) {
       Write("ok " + std::to_string(nowMs_() - confirmShownMs_));
       confirmShownMs_ = -1;
     } else if (input.kind == Kind::CloseRequest) {
-      Write(Now() + "close Form4");
+      Write(AtNow(InputOf(input)));
     }
     return true;
   }
   if (input.kind == Kind::CloseRequest) {
-    Write(Now() + "close " + window.name);
+    Write(AtNow(InputOf(input)));
     return true;
   }
   // Only the playfield does anything with keys and the mouse.
   if (!Is(&window, "Form1")) return true;
-  if (key) {
-    const std::string line = Now() + KeyText(input);
+  if (key || input.kind == Kind::MouseDown) {
+    const std::string line = AtNow(InputOf(input));
     // A held key repeats: the same key again in the same wait changes nothing.
     if (input.kind != Kind::KeyDown || line != lastLine_) Write(line);
-  } else if (input.kind == Kind::MouseDown) {
-    Write(Now() + "mouse " + std::to_string(input.code) + " " + std::to_string(input.shift));
   } else if (const int enemy = ElementOf(window, input.code, "Image2"); enemy >= 0) {
-    Write(Now() + "click " + std::to_string(enemy));
+    ScenarioInput click;
+    click.kind = ScenarioInput::Kind::Click;
+    click.code = enemy;
+    Write(AtNow(click));
   }
   return true;
 }

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "game/GameObserver.h"
-#include "record/GameMoments.h"
 #include "platform/replay/ToolkitRelay.h"
+#include "record/GameMoments.h"
 
 namespace quorvan {
 
@@ -37,8 +37,8 @@ class GameRecorder final : public ToolkitRelay, private GameObserver {
   void WaitStarted(int ms) override { moments_.WaitStarted(ms); }
   void ConfirmWaitStarted() override;
 
-  // "at F ", "at F wait K ", "at F wait K step P "...: the moment of an input during the game.
-  std::string Now() const;
+  // The line of `input` at the game's moment now: "at F [wait K] [step P] ...".
+  std::string AtNow(const ScenarioInput& input) const;
   void Write(const std::string& line);
 
   std::FILE* out_;
