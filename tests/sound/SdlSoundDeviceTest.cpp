@@ -77,6 +77,24 @@ class SdlPlayer : public ::testing::Test {
     std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
     return samples;
   }
+  // Lets the output play `span` more of sound once every request so far is
+  // handled. The disk driver writes at the clock's pace on an idle machine
+  // and falls behind on a busy one, so the file is watched, not the clock;
+  // an output that has gone to sleep is given ten times the span.
+  void Listen(std::chrono::milliseconds span) {
+    if (device_) device_->Settle();
+    const auto size = [this] {
+      std::error_code error;
+      const auto bytes = std::filesystem::file_size(output_, error);
+      return error ? std::uintmax_t{0} : bytes;
+    };
+    const std::uintmax_t wanted =
+        size() + static_cast<std::uintmax_t>(span.count()) * Rate * Channels * 2 / 1000;
+    const auto giveUp = std::chrono::steady_clock::now() + 10 * span;
+    while (size() < wanted && std::chrono::steady_clock::now() < giveUp) {
+      std::this_thread::sleep_for(10ms);
+    }
+  }
   static int Peak(const std::vector<std::int16_t>& samples, double from_end_seconds) {
     const auto count =
         std::min(samples.size(), static_cast<std::size_t>(from_end_seconds * Rate * Channels));
@@ -130,7 +148,7 @@ class SdlPlayer : public ::testing::Test {
 TEST_F(SdlPlayer, APieceAskedForAtOnceIsHeardWhenTheSoundfontIsReady) {
   Open({}, false);
   PlayMusic("Quor4.mid");
-  std::this_thread::sleep_for(1200ms);
+  Listen(1200ms);
   const auto samples = Rendered();
   EXPECT_GT(samples.size(), std::size_t{Rate});
   EXPECT_GT(Peak(samples), Audible);
@@ -140,11 +158,11 @@ TEST_F(SdlPlayer, APieceAskedForAtOnceIsHeardWhenTheSoundfontIsReady) {
 TEST_F(SdlPlayer, APauseSilencesThePieceUntilItIsLifted) {
   Open();
   PlayMusic("Quor6.mid");
-  std::this_thread::sleep_for(600ms);
+  Listen(600ms);
   Sound().PauseAll(true);
-  std::this_thread::sleep_for(1000ms);
+  Listen(1000ms);
   Sound().PauseAll(false);
-  std::this_thread::sleep_for(600ms);
+  Listen(600ms);
   auto samples = Rendered();
   EXPECT_GT(Peak(samples, 0.4), Audible);
   samples.resize(samples.size() - static_cast<std::size_t>(0.9 * Rate * Channels));
@@ -155,10 +173,10 @@ TEST_F(SdlPlayer, AnEffectIsHeardUnderTheMusic) {
   Open();
   PlayMusic("Quor6.mid");
   PlaySoundEffect("Ching.Wav");
-  std::this_thread::sleep_for(300ms);
+  Listen(300ms);
   // A silent effect replaces the ching but leaves the music alone.
   SilenceDemoJingle();
-  std::this_thread::sleep_for(900ms);
+  Listen(900ms);
   const auto samples = Rendered();
   EXPECT_GT(Peak(samples, 0.4), Audible);
 }
@@ -169,9 +187,9 @@ TEST_F(SdlPlayer, ANewEffectCutsTheOneBefore) {
   soundtest::InFolder in(folder_.path());
   Open();
   PlaySoundEffect("Long.wav");
-  std::this_thread::sleep_for(500ms);
+  Listen(500ms);
   PlaySoundEffect("quiet.WAV");
-  std::this_thread::sleep_for(500ms);
+  Listen(500ms);
   const auto samples = Rendered();
   EXPECT_GT(Peak(samples), Audible) << "the tone was heard first";
   EXPECT_LE(Peak(samples, 0.3), Silence);
@@ -182,9 +200,9 @@ TEST_F(SdlPlayer, AnEffectThatCannotBePlayedStillCutsTheOneBefore) {
   soundtest::InFolder in(folder_.path());
   Open();
   PlaySoundEffect("Long.wav");
-  std::this_thread::sleep_for(400ms);
+  Listen(400ms);
   PlaySoundEffect("NoSuchFile.wav");
-  std::this_thread::sleep_for(400ms);
+  Listen(400ms);
   const auto samples = Rendered();
   EXPECT_GT(Peak(samples), Audible);
   EXPECT_LE(Peak(samples, 0.2), Silence);
@@ -195,7 +213,7 @@ TEST_F(SdlPlayer, APiecePlaysOnce) {
   soundtest::InFolder in(folder_.path());
   Open();
   PlayMusic("Short.mid");
-  std::this_thread::sleep_for(1600ms);
+  Listen(1600ms);
   const auto samples = Rendered();
   EXPECT_GT(Peak(samples), Audible);
   EXPECT_LE(Peak(samples, 0.6), Silence);
