@@ -5,9 +5,9 @@
 
 #include "game/GameState.h"
 #include "platform/headless/Simulator.h"
-#include "record/Scenario.h"
 #include "platform/replay/GameRecorder.h"
 #include "platform/replay/GameReplay.h"
+#include "record/Scenario.h"
 #include "screens/Playfield.h"
 #include "screens/Window.h"
 #include "sound/FileLookup.h"

@@ -12,9 +12,9 @@
 #include <string>
 
 #include "game/GameObserver.h"
+#include "platform/replay/ToolkitRelay.h"
 #include "record/GameMoments.h"
 #include "record/Scenario.h"
-#include "platform/replay/ToolkitRelay.h"
 
 namespace quorvan {
 

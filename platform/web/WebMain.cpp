@@ -11,12 +11,12 @@
 
 #include "cycle/GameCycle.h"
 #include "game/GameObserver.h"
-#include "record/FrameLog.h"
 #include "platform/replay/GameRecorder.h"
 #include "platform/replay/RecordingClock.h"
 #include "platform/web/WebSound.h"
 #include "platform/web/WebToolkit.h"
 #include "platform/web/WebZoom.h"
+#include "record/FrameLog.h"
 #include "sound/FileLookup.h"
 
 // clang-format off
