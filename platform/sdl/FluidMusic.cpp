@@ -4,13 +4,11 @@
 #include <malloc.h>
 
 #include <algorithm>
-#include <array>
 
 namespace quorvan {
 namespace {
 
 constexpr int Channels = 2;
-constexpr int BlockFrames = 512;
 // Our pieces never hold more than a dozen notes; a few layers each.
 constexpr int Polyphony = 64;
 // Music sits under the effects: about three quarters of their level.
@@ -50,14 +48,13 @@ struct FluidMusic::Fluid {
 std::unique_ptr<FluidMusic> FluidMusic::Load(const std::filesystem::path& soundfont, int outputRate,
                                              std::string& why) {
   QuietFluidSynth();
-  const int synthRate = outputRate / 2;
   auto fluid = std::make_unique<Fluid>();
   fluid->settings = new_fluid_settings();
   if (fluid->settings == nullptr) {
     why = "FluidSynth cannot start";
     return nullptr;
   }
-  fluid_settings_setnum(fluid->settings, "synth.sample-rate", synthRate);
+  fluid_settings_setnum(fluid->settings, "synth.sample-rate", outputRate);
   fluid_settings_setint(fluid->settings, "synth.reverb.active", 0);
   fluid_settings_setint(fluid->settings, "synth.chorus.active", 0);
   fluid_settings_setint(fluid->settings, "synth.polyphony", Polyphony);
@@ -77,19 +74,12 @@ std::unique_ptr<FluidMusic> FluidMusic::Load(const std::filesystem::path& soundf
   // Reading the soundfont leaves a few megabytes freed but still held by
   // this thread's heap; the game's memory at rest should not carry them.
   malloc_trim(0);
-  SDL_AudioStream* converter =
-      SDL_NewAudioStream(AUDIO_F32SYS, Channels, synthRate, AUDIO_S16SYS, Channels, outputRate);
-  if (converter == nullptr) {
-    why = SDL_GetError();
-    return nullptr;
-  }
-  return std::unique_ptr<FluidMusic>(new FluidMusic(std::move(fluid), converter));
+  return std::unique_ptr<FluidMusic>(new FluidMusic(std::move(fluid)));
 }
 
-FluidMusic::FluidMusic(std::unique_ptr<Fluid> fluid, SDL_AudioStream* converter)
-    : fluid_(std::move(fluid)), converter_(converter) {}
+FluidMusic::FluidMusic(std::unique_ptr<Fluid> fluid) : fluid_(std::move(fluid)) {}
 
-FluidMusic::~FluidMusic() { SDL_FreeAudioStream(converter_); }
+FluidMusic::~FluidMusic() = default;
 
 void FluidMusic::Play(Bytes piece) {
   Stop();
@@ -119,7 +109,6 @@ void FluidMusic::Stop() {
     fluid_->player = nullptr;
   }
   fluid_synth_all_sounds_off(fluid_->synth, -1);
-  SDL_AudioStreamClear(converter_);
   playing_ = false;
   pieceTicks_ = 0;
   piece_ = Bytes();
@@ -146,20 +135,11 @@ bool FluidMusic::PieceOver() {
 
 void FluidMusic::Render(std::int16_t* stream, int frames) {
   std::lock_guard lock(mutex_);
-  const int bytes = frames * Channels * static_cast<int>(sizeof(std::int16_t));
   if (!playing_) {
     std::fill(stream, stream + Channels * frames, std::int16_t{0});
     return;
   }
-  std::array<float, Channels * BlockFrames> block;
-  while (SDL_AudioStreamAvailable(converter_) < bytes) {
-    fluid_synth_write_float(fluid_->synth, BlockFrames, block.data(), 0, Channels, block.data(), 1,
-                            Channels);
-    if (SDL_AudioStreamPut(converter_, block.data(), sizeof block) != 0) break;
-  }
-  const int got = std::max(SDL_AudioStreamGet(converter_, stream, bytes), 0);
-  std::fill(reinterpret_cast<unsigned char*>(stream) + got,
-            reinterpret_cast<unsigned char*>(stream) + bytes, 0);
+  fluid_synth_write_s16(fluid_->synth, frames, stream, 0, Channels, stream, 1, Channels);
   const bool heard =
       std::any_of(stream, stream + Channels * frames, [](std::int16_t s) { return s != 0; });
   // A piece has died away once all its events are played and its last

@@ -1,11 +1,8 @@
 // The game's music: Standard MIDI Files played by FluidSynth from one
-// General MIDI soundfont, rendered at half the output rate without reverb or
-// chorus (our short pieces do not need them, and they were most of the cost);
-// SDL converts the music to the output's rate as it is mixed under the
-// effects.
+// General MIDI soundfont, rendered at the output's rate without reverb or
+// chorus (our short pieces do not need them, and they were most of the cost),
+// so nothing converts it on its way under the effects.
 #pragma once
-
-#include <SDL_audio.h>
 
 #include <atomic>
 #include <cstdint>
@@ -44,13 +41,12 @@ class FluidMusic {
 
  private:
   struct Fluid;
-  FluidMusic(std::unique_ptr<Fluid> fluid, SDL_AudioStream* converter);
+  explicit FluidMusic(std::unique_ptr<Fluid> fluid);
   bool PieceOver();
 
   std::unique_ptr<Fluid> fluid_;
-  SDL_AudioStream* converter_;  // from the synthesizer's rate to the output's
-  mutable std::mutex mutex_;    // between the audio thread and the player's own
-  Bytes piece_;                 // FluidSynth reads the piece from here
+  mutable std::mutex mutex_;  // between the audio thread and the player's own
+  Bytes piece_;               // FluidSynth reads the piece from here
   std::atomic<bool> playing_ = false;
   // The piece's length in ticks, once FluidSynth knows it: asking walks
   // every event of every track.

@@ -77,10 +77,6 @@ std::string OpenSdlOutput() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // A damaged effect is not played at all rather than in part.
   SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "strict", SDL_HINT_DEFAULT);
-  // The music comes at half the output's rate. SDL's own resampler lets its
-  // upper notes come back mirrored above 11 kHz; libsamplerate, which SDL
-  // uses when asked, does not, at little cost in its fastest mode.
-  SDL_SetHintWithPriority(SDL_HINT_AUDIO_RESAMPLING_MODE, "fast", SDL_HINT_DEFAULT);
   QuietAlsa();
   std::string why;
   std::string first;
