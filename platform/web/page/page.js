@@ -608,8 +608,9 @@ const QV = (() => {
       return [...windows.values()].filter((w) => w.shown).map((w) => ({
         id: w.id, caption: w.name, active: w.id === active, outer: rect(w.el), client: rect(w.client),
         buttons: w.controls.filter((c) => c && c.kind === Button && c.visible).map((c) => rect(c.el)),
-        targets: w.controls.filter((c) => c && c.kind === Image && c.visible && c.el.style.cursor === 'crosshair' &&
-                                          c.el.style.visibility !== 'hidden').map((c) => rect(c.el)),
+        targets: w.controls.map((c, index) => ({c, index}))
+            .filter(({c}) => c && c.kind === Image && c.visible && c.el.style.cursor === 'crosshair' &&
+                             c.el.style.visibility !== 'hidden').map(({c, index}) => ({...rect(c.el), index})),
       }));
     },
     setBack, controlRect, controlVisible, controlText, controlPicture, optionSelected, setTimer,
