@@ -89,7 +89,9 @@ const QV = (() => {
   }
   addEventListener('resize', applyZoom);
   addEventListener('fullscreenchange', applyZoom);
-  matchMedia('(pointer: coarse)').addEventListener('change', applyZoom);
+  // A screen whose touch is switched on or off gains or loses the buttons.
+  const coarse = matchMedia('(pointer: coarse)');
+  if (coarse.addEventListener) coarse.addEventListener('change', applyZoom);  // older Safari has none
 
   // --- windows ---
   function createWindow(id, caption, border, back, fore, face, fontPx, bold, width, height, icon,
