@@ -51,5 +51,22 @@ TEST(WebZoom, TheLargestWholeZoomFittingNineTenthsOfTheViewport) {
     EXPECT_EQ(ChooseZoom(row.width, row.height), row.zoom) << row.width << "x" << row.height;
 }
 
+// Where zoom 1 does not fit (a phone, the more so with the touch buttons
+// beneath), the page shrinks to fit; where it fits, it stays whole.
+TEST(WebZoom, AFractionOnlyWhereEvenZoomOneDoesNotFit) {
+  struct Row {
+    int width, height;
+    double zoom;
+  };
+  const Row table[] = {
+      {915, 328, 328 / 500.0},  // a phone held sideways, less the touch buttons
+      {412, 800, 412 / 660.0},  // upright: the width is short
+      {660, 500, 1},           {659, 500, 659 / 660.0}, {1920, 1112, 2},
+      {100, 100, 0.25},        {-5, -5, 0.25},
+  };
+  for (const auto& row : table)
+    EXPECT_DOUBLE_EQ(PageZoom(row.width, row.height), row.zoom) << row.width << "x" << row.height;
+}
+
 }  // namespace
 }  // namespace quorvan

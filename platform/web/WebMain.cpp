@@ -24,9 +24,9 @@ EM_JS(int, qv_recording_wanted, (), { return QV.recordingWanted(); });
 EM_JS(void, qv_program_ended, (int code), { QV.programEnded(code); });
 // clang-format on
 
-// The page asks for its zoom whenever the viewport changes size.
-extern "C" EMSCRIPTEN_KEEPALIVE int qv_choose_zoom(int viewportWidth, int viewportHeight) {
-  return quorvan::ChooseZoom(viewportWidth, viewportHeight);
+// The page asks for its zoom whenever the room it gives the game changes size.
+extern "C" EMSCRIPTEN_KEEPALIVE double qv_choose_zoom(int viewportWidth, int viewportHeight) {
+  return quorvan::PageZoom(viewportWidth, viewportHeight);
 }
 
 namespace {

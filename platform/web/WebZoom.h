@@ -14,4 +14,9 @@ inline constexpr int GameAreaHeight = 500;
 // viewport of this size in CSS pixels; 1 when even that does not fit.
 int ChooseZoom(int viewportWidth, int viewportHeight);
 
+// The zoom the page draws at: ChooseZoom's, except where even zoom 1 leaves
+// part of the game's area outside the viewport (a phone held sideways): then
+// the fraction that just fits it, so the character's row stays in sight.
+double PageZoom(int viewportWidth, int viewportHeight);
+
 }  // namespace quorvan

@@ -9,31 +9,17 @@
 import { chromium } from 'playwright-core';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
-import http from 'node:http';
 import path from 'node:path';
+import { chromiumArgs, serve } from './serve.mjs';
 
 const [site, sim, compareFrames, out] = process.argv.slice(2).map((a) => path.resolve(a));
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm', '.png': 'image/png', '.wav': 'audio/wav', '.mp3': 'audio/mpeg',
-  '.woff2': 'font/woff2' };
-const server = http.createServer((req, res) => {
-  let file = path.join(site, decodeURIComponent(new URL(req.url, 'http://x').pathname));
-  if (file.endsWith('/')) file += 'index.html';
-  fs.readFile(file, (error, data) => {
-    if (error) { res.writeHead(404); res.end(); return; }
-    res.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
-    res.end(data);
-  });
-});
-await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-const url = `http://127.0.0.1:${server.address().port}/`;
+const { server, url } = await serve(site);
 
 const profile = fs.mkdtempSync(path.join(out, 'profile-'));
 const browser = await chromium.launchPersistentContext(profile, {
   executablePath: '/usr/bin/chromium',
   headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  args: chromiumArgs,
   viewport: { width: 1024, height: 720 },
 });
 const page = browser.pages()[0] || await browser.newPage();

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Plays a scripted game in Debian's chromium on the built page; see play-test.mjs.
+# Plays a scripted game in Debian's chromium on the built page (play-test.mjs),
+# then plays with pads, fingers and Alt+Enter (pad-touch-test.mjs).
 # Usage: run-page-test.sh SITE SIM COMPARE-FRAMES
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -15,3 +16,4 @@ node "$here/play-test.mjs" "$1" "$2" "$3" "$out" || {
   echo "screens and logs kept in build/web-test"
   exit $code
 }
+node "$here/pad-touch-test.mjs" "$1"

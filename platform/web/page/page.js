@@ -66,15 +66,32 @@ const QV = (() => {
   }
 
   // --- the game's screen at its zoom ---
+  // The game's screen is the room it has when the game begins, in the game's
+  // pixels. A zoom chosen later (fullscreen, a resized window) keeps that
+  // screen and centres it, so the windows keep their places to one another.
+  // The touch screen's buttons take the bottom of the viewport.
+  const touchStrip = document.getElementById('touch');
+  let screen = null;
+  const room = () => ({width: innerWidth, height: innerHeight - touchStrip.offsetHeight});
+  function screenNow() {
+    const r = room();
+    return screen || {width: Math.floor(r.width / zoom), height: Math.floor(r.height / zoom)};
+  }
   function applyZoom() {
-    if (typeof Module._qv_choose_zoom === 'function') {
-      zoom = Module._qv_choose_zoom(innerWidth, innerHeight);
-    }
-    desktop.style.transform = 'scale(' + zoom + ')';
-    desktop.style.width = Math.floor(innerWidth / zoom) + 'px';
-    desktop.style.height = Math.floor(innerHeight / zoom) + 'px';
+    const r = room();
+    if (typeof Module._qv_choose_zoom === 'function') zoom = Module._qv_choose_zoom(r.width, r.height);
+    const s = screenNow();
+    const left = Math.round((r.width - s.width * zoom) / 2);
+    const top = Math.round((r.height - s.height * zoom) / 2);
+    desktop.style.transform = `translate(${left}px, ${top}px) scale(${zoom})`;
+    desktop.style.width = s.width + 'px';
+    desktop.style.height = s.height + 'px';
   }
   addEventListener('resize', applyZoom);
+  addEventListener('fullscreenchange', applyZoom);
+  // A screen whose touch is switched on or off gains or loses the buttons.
+  const coarse = matchMedia('(pointer: coarse)');
+  if (coarse.addEventListener) coarse.addEventListener('change', applyZoom);  // older Safari has none
 
   // --- windows ---
   function createWindow(id, caption, border, back, fore, face, fontPx, bold, width, height, icon,
@@ -192,11 +209,14 @@ const QV = (() => {
         img.style.visibility = 'hidden';
         if (!visible) img.style.display = 'none';
         if (cross) img.style.cursor = 'crosshair';
-        img.addEventListener('mousedown', (e) => {
-          e.stopPropagation();
+        // A finger's tap counts where it lands, not where a moving enemy has
+        // gone by the time the touch ends and the browser makes it a mouse's.
+        img.addEventListener('pointerdown', (e) => {
+          if (e.pointerType === 'touch') e.preventDefault();
           if (!dialog) activate(id);
           if (!dialog && e.button === 0) push(Click, id, index);
         });
+        img.addEventListener('mousedown', (e) => e.stopPropagation());
         win.client.appendChild(img);
         control.el = img;
         break;
@@ -521,6 +541,7 @@ const QV = (() => {
   function closeDialog() { finishDialog('cancel'); }
 
   // --- keys go to the active window ---
+  const buttonOf = (win) => (win ? win.controls.findIndex((c) => c && c.kind === Button && c.visible) : -1);
   function onKey(e, down) {
     if (!running || dialog) return;
     const win = windows.get(active);
@@ -530,7 +551,7 @@ const QV = (() => {
         (focused.tagName === 'BUTTON' || focused.tagName === 'INPUT');
     if (down && (e.code === 'Enter' || e.code === 'NumpadEnter')) {
       // Return presses the window's button wherever the focus stands.
-      const index = win.controls.findIndex((c) => c && c.kind === Button && c.visible);
+      const index = buttonOf(win);
       if (index >= 0) {
         e.preventDefault();
         push(Click, win.id, index);
@@ -545,6 +566,30 @@ const QV = (() => {
   addEventListener('keyup', (e) => onKey(e, false));
   // No context menu over the game, from the mouse or from the menu key.
   addEventListener('contextmenu', (e) => { if (running) e.preventDefault(); });
+
+  // A pad's or a touch button's key, to the active window as the keyboard gives it.
+  function holdKey(code, down) {
+    const win = windows.get(active);
+    if (running && !dialog && win) push(down ? KeyDown : KeyUp, win.id, 0, 0, 0, 0, code);
+  }
+  // The setup and message windows' one button and the setup window's
+  // editions, for a pad: what Return and the arrows do there.
+  function pressButton() {
+    const win = windows.get(active);
+    const index = buttonOf(win);
+    if (running && !dialog && index >= 0) push(Click, win.id, index);
+  }
+  function chooseOption(step) {
+    const win = windows.get(active);
+    if (!running || dialog || !win) return;
+    const inputs = win.controls.filter((c) => c && c.kind === Option && c.visible).map((c) => c.input);
+    const at = inputs.findIndex((input) => input.checked);
+    const next = inputs[Math.min(Math.max(at + step, 0), inputs.length - 1)];
+    if (next && !next.checked) {
+      next.focus();
+      next.click();  // as the browser does for an arrow key
+    }
+  }
 
   function wake() { push(Wake, 0); }
 
@@ -565,18 +610,24 @@ const QV = (() => {
       return [...windows.values()].filter((w) => w.shown).map((w) => ({
         id: w.id, caption: w.name, active: w.id === active, outer: rect(w.el), client: rect(w.client),
         buttons: w.controls.filter((c) => c && c.kind === Button && c.visible).map((c) => rect(c.el)),
-        targets: w.controls.filter((c) => c && c.kind === Image && c.visible && c.el.style.cursor === 'crosshair' &&
-                                          c.el.style.visibility !== 'hidden').map((c) => rect(c.el)),
+        targets: w.controls.map((c, index) => ({c, index}))
+            .filter(({c}) => c && c.kind === Image && c.visible && c.el.style.cursor === 'crosshair' &&
+                             c.el.style.visibility !== 'hidden').map(({c, index}) => ({...rect(c.el), index})),
       }));
     },
     setBack, controlRect, controlVisible, controlText, controlPicture, optionSelected, setTimer,
     clearSurface, printText, drawLine, openDialog, dialogResult, closeDialog, nextEvent,
-    waitForEvent, yieldToBrowser, wake, applyZoom,
-    screenWidth: () => Math.floor(innerWidth / zoom),
-    screenHeight: () => Math.floor(innerHeight / zoom),
+    waitForEvent, yieldToBrowser, wake, applyZoom, holdKey, pressButton, chooseOption,
+    hasButton: () => running && !dialog && buttonOf(windows.get(active)) >= 0,
+    running: () => running,
+    screenWidth: () => screenNow().width,
+    screenHeight: () => screenNow().height,
     recordingWanted: () => (params.has('record') ? 1 : 0),
     zoom: () => zoom,
-    start() { running = true; },
+    start() {
+      running = true;
+      screen = screenNow();
+    },
     stop() {
       running = false;
       for (const id of [...windows.keys()]) destroyWindow(id);
