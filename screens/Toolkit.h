@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvan {
@@ -77,6 +78,10 @@ struct WindowLayout {
   bool keyPreview = false;  // the window receives key events
   std::vector<ControlLayout> controls;
 };
+
+// The position in `layout.controls` of control `name` (element `index` of a
+// control array, -1 for a lone control), or -1 when there is none.
+int FindControl(const WindowLayout& layout, std::string_view name, int index = -1);
 
 // What a window reports. Implemented by the game's windows; every handler is
 // short and only writes game state or window properties.

@@ -22,12 +22,9 @@ void Window::ForgetAll() {
 }
 
 int Window::ControlIndex(const char* name, int index) const {
-  const auto& controls = layout_.controls;
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    if (std::string_view(controls[i].name) == name && controls[i].index == index)
-      return static_cast<int>(i);
-  }
-  throw std::logic_error(std::string("no control ") + name + " on " + layout_.name);
+  const int found = FindControl(layout_, name, index);
+  if (found < 0) throw std::logic_error(std::string("no control ") + name + " on " + layout_.name);
+  return found;
 }
 
 void Window::Load() {

@@ -11,14 +11,6 @@ namespace {
 
 constexpr std::int64_t Never = std::numeric_limits<std::int64_t>::max();
 
-int ControlNamed(const WindowLayout& layout, const char* name, int index) {
-  for (std::size_t i = 0; i < layout.controls.size(); ++i) {
-    if (std::string_view(layout.controls[i].name) == name && layout.controls[i].index == index)
-      return static_cast<int>(i);
-  }
-  return -1;
-}
-
 }  // namespace
 
 void HeadlessToolkit::At(std::int64_t time, std::function<void()> action) {
@@ -263,7 +255,7 @@ void HeadlessToolkit::MouseDown(const std::string& window, int button, int shift
 void HeadlessToolkit::Click(const std::string& window, const char* control, int index) {
   auto* state = Get(Find(window));
   if (!state) return;
-  const int c = ControlNamed(*state->layout, control, index);
+  const int c = FindControl(*state->layout, control, index);
   if (c >= 0) state->events->OnClick(c);
 }
 
@@ -274,7 +266,7 @@ void HeadlessToolkit::CloseRequest(const std::string& window) {
 void HeadlessToolkit::SelectOption(const std::string& window, const char* control) {
   auto* state = Get(Find(window));
   if (!state) return;
-  const int c = ControlNamed(*state->layout, control, -1);
+  const int c = FindControl(*state->layout, control, -1);
   if (c >= 0) state->selectedOption = c;
 }
 

@@ -26,12 +26,8 @@ WindowEvents* ToolkitRelay::GameWindow(const char* name) const {
 
 int ToolkitRelay::ControlIn(const char* window, const char* name, int index) const {
   for (const auto& [id, tap] : taps_) {
-    if (!tap->loaded || std::string_view(tap->layout.name) != window) continue;
-    const auto& controls = tap->layout.controls;
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-      if (std::string_view(controls[i].name) == name && controls[i].index == index)
-        return static_cast<int>(i);
-    }
+    if (tap->loaded && std::string_view(tap->layout.name) == window)
+      return FindControl(tap->layout, name, index);
   }
   return -1;
 }
