@@ -11,9 +11,11 @@
 namespace quorvan {
 namespace {
 
+constexpr QLatin1String PanelName("Form3");
+constexpr QLatin1String PlayfieldName("Form1");
+
 bool InPair(const QtWindow& window) {
-  return window.objectName() == QLatin1String("Form3") ||  // the status panel
-         window.objectName() == QLatin1String("Form1");    // the playfield
+  return window.objectName() == PanelName || window.objectName() == PlayfieldName;
 }
 
 QRect ScreenArea() {
@@ -27,6 +29,12 @@ QRect OuterPixels(const QtWindow& window) {
   const int zoom = window.Zoom();
   return {ToPixels(r.left, zoom), ToPixels(r.top, zoom), ToPixels(r.width, zoom),
           ToPixels(r.height, zoom)};
+}
+
+// A window's corner is its middle less half its size, to the pixel.
+QPoint Middle(const QRect& r) { return r.topLeft() + QPoint(r.width() / 2, r.height() / 2); }
+QPoint CornerFor(QPoint middle, const QRect& r) {
+  return middle - QPoint(r.width() / 2, r.height() / 2);
 }
 
 void MoveOuterTo(QtWindow& window, QPoint corner) {
@@ -86,30 +94,35 @@ void QtToolkit::OfferFullscreen(int zoom) {
   }
 }
 
-QRect QtToolkit::PairBox() const {
-  QRect box;
+QtWindow* QtToolkit::Named(QLatin1String name) const {
   for (const auto& [id, window] : windows_) {
-    if (window && InPair(*window)) box |= OuterPixels(*window);
+    if (window && window->objectName() == name) return window.data();
   }
-  return box;
+  return nullptr;
+}
+
+// The panel stands on the playfield, as wide as it.
+QRect QtToolkit::PairBox() const {
+  const QtWindow* panel = Named(PanelName);
+  const QtWindow* field = Named(PlayfieldName);
+  if (!panel || !field) return panel ? OuterPixels(*panel) : field ? OuterPixels(*field) : QRect();
+  const QRect top = OuterPixels(*panel);
+  const QRect bottom = OuterPixels(*field);
+  return {top.left(), top.top(), bottom.width(), top.height() + bottom.height()};
 }
 
 void QtToolkit::StandPairAt(QPoint centre) {
   const QRect box = PairBox();
   if (box.isNull()) return;
-  const QPoint shift = centre - box.center();
-  // Read before any moves: moving the panel hangs the playfield under it.
-  std::map<WindowId, QPoint> corners;
-  for (const auto& [id, window] : windows_) {
-    if (window && InPair(*window)) corners[id] = OuterPixels(*window).topLeft();
-  }
-  for (const auto& [id, corner] : corners) {
-    if (QtWindow* window = Window(id)) MoveOuterTo(*window, corner + shift);
-  }
+  const QPoint corner = CornerFor(centre, box);
+  QtWindow* panel = Named(PanelName);
+  if (panel) MoveOuterTo(*panel, corner);
+  if (QtWindow* field = Named(PlayfieldName))
+    MoveOuterTo(*field, corner + QPoint(0, panel ? OuterPixels(*panel).height() : 0));
 }
 
 void QtToolkit::KeepPairInMiddle(const QtWindow& window) {
-  if (fullscreen_ && InPair(window)) StandPairAt(ScreenArea().center());
+  if (fullscreen_ && InPair(window)) StandPairAt(Middle(ScreenArea()));
 }
 
 void QtToolkit::KeepPlacesBesidePair(const std::map<WindowId, QPoint>& centres, QPoint from,
@@ -117,9 +130,7 @@ void QtToolkit::KeepPlacesBesidePair(const std::map<WindowId, QPoint>& centres, 
   for (const auto& [id, centre] : centres) {
     QtWindow* window = Window(id);
     if (!window || InPair(*window)) continue;
-    const QPoint moved = to + (centre - from) * zoom_ / fromZoom;
-    const QSize size = OuterPixels(*window).size();
-    MoveOuterTo(*window, moved - QPoint(size.width() / 2, size.height() / 2));
+    MoveOuterTo(*window, CornerFor(to + (centre - from) * zoom_ / fromZoom, OuterPixels(*window)));
   }
 }
 
@@ -132,10 +143,10 @@ void QtToolkit::EnterFullscreen() {
   for (const auto& [id, window] : windows_) {
     if (!window) continue;
     windowedCorners_[id] = OuterPixels(*window).topLeft();
-    centres[id] = OuterPixels(*window).center();
+    centres[id] = Middle(OuterPixels(*window));
   }
   const QRect pair = PairBox();
-  windowedPairCentre_ = pair.isNull() ? ScreenArea().center() : pair.center();
+  windowedPairCentre_ = Middle(pair.isNull() ? ScreenArea() : pair);
   if (!backdrop_) {
     // Never above the game's windows, never the keyboard's, and nothing to
     // close: clicking it leaves the game as it was.
@@ -154,8 +165,8 @@ void QtToolkit::EnterFullscreen() {
   backdrop_->show();
   backdrop_->lower();
   SetZoom(fullscreenZoom_);
-  KeepPlacesBesidePair(centres, windowedPairCentre_, ScreenArea().center(), windowedZoom_);
-  StandPairAt(ScreenArea().center());
+  KeepPlacesBesidePair(centres, windowedPairCentre_, Middle(ScreenArea()), windowedZoom_);
+  StandPairAt(Middle(ScreenArea()));
 }
 
 void QtToolkit::LeaveFullscreen() {
@@ -164,12 +175,12 @@ void QtToolkit::LeaveFullscreen() {
   if (backdrop_) backdrop_->hide();
   std::map<WindowId, QPoint> centres;
   for (const auto& [id, window] : windows_) {
-    if (window) centres[id] = OuterPixels(*window).center();
+    if (window) centres[id] = Middle(OuterPixels(*window));
   }
   const int fullscreenZoom = zoom_;
   SetZoom(windowedZoom_);
   // Windows made while fullscreen stand beside the pair as they stood there.
-  KeepPlacesBesidePair(centres, ScreenArea().center(), windowedPairCentre_, fullscreenZoom);
+  KeepPlacesBesidePair(centres, Middle(ScreenArea()), windowedPairCentre_, fullscreenZoom);
   StandPairAt(windowedPairCentre_);
   for (const auto& [id, corner] : windowedCorners_) {
     if (QtWindow* window = Window(id)) MoveOuterTo(*window, corner);

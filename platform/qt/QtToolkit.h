@@ -75,6 +75,7 @@ class QtToolkit : public Toolkit {
   QtWindow* Window(WindowId w) const;
 
  private:
+  QtWindow* Named(QLatin1String name) const;
   QRect PairBox() const;  // the status panel and the playfield, pixels; null without them
   void StandPairAt(QPoint centre);
   // While fullscreen, the pair is put back in the middle whenever it shows
