@@ -163,7 +163,8 @@ void QtToolkit::EnterFullscreen() {
   }
   backdrop_->setGeometry(ScreenArea());
   backdrop_->show();
-  backdrop_->lower();
+  // The offscreen platform has no stacking order and says so on every lower.
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) backdrop_->lower();
   SetZoom(fullscreenZoom_);
   KeepPlacesBesidePair(centres, windowedPairCentre_, Middle(ScreenArea()), windowedZoom_);
   StandPairAt(Middle(ScreenArea()));
