@@ -84,13 +84,8 @@ class FullscreenKeys : public QObject {
 void QtToolkit::OfferFullscreen(int zoom) {
   fullscreenZoom_ = std::max(zoom, 1);
   if (!fullscreenKeys_) {
-    fullscreenKeys_ = std::make_unique<FullscreenKeys>([this] {
-      if (fullscreen_) {
-        LeaveFullscreen();
-      } else {
-        EnterFullscreen();
-      }
-    });
+    fullscreenKeys_ = std::make_unique<FullscreenKeys>(
+        [this] { fullscreen_ ? LeaveFullscreen() : EnterFullscreen(); });
   }
 }
 

@@ -134,7 +134,10 @@ WindowRect QtToolkit::GetWindowRect(WindowId w) {
 }
 
 void QtToolkit::MoveWindow(WindowId w, const WindowRect& rect) {
-  if (QtWindow* window = Window(w)) window->MoveOuter(rect);
+  if (QtWindow* window = Window(w)) {
+    window->MoveOuter(rect);
+    KeepPairInMiddle(*window);
+  }
 }
 
 void QtToolkit::SetWindowCaption(WindowId w, const std::string& caption) {

@@ -78,8 +78,8 @@ class QtToolkit : public Toolkit {
   QtWindow* Named(QLatin1String name) const;
   QRect PairBox() const;  // the status panel and the playfield, pixels; null without them
   void StandPairAt(QPoint centre);
-  // While fullscreen, the pair is put back in the middle whenever it shows
-  // or the window manager frames one of them anew.
+  // While fullscreen, the pair is put back in the middle whenever it shows,
+  // the game moves one of them, or the window manager frames one anew.
   void KeepPairInMiddle(const QtWindow& window);
   // Each window beside the pair keeps its centre as far from the pair's, in
   // twips, as it was at the zoom before.

@@ -2,8 +2,8 @@
 # The real game under Xvfb with openbox goes fullscreen and back at three
 # screen sizes: a black backdrop covers the screen, the status panel and the
 # playfield stand in its middle at the largest whole zoom that fits, a click
-# on the backdrop leaves the game's windows above it with the keys, and
-# leaving brings back the windowed zoom and places. The game that goes from
+# on the backdrop leaves the game's windows above it with the keys, the pause
+# and an entry play as in the windows, and leaving brings back the windowed zoom and places. The game that goes from
 # zoom 3 to 2 and back is recorded: the keys that toggle never reach it, and
 # the simulator plays the same game from the recording, so going fullscreen
 # changed no rule.
@@ -106,7 +106,6 @@ until_so "the pair never stood at zoom $windowed" pair_at "$windowed"
 saved=$(places)
 xdotool key "$key"
 until_so "$key did not go fullscreen at zoom $full" fullscreen
-[ -n "$shots" ] && import -window root "$shots/fullscreen-$screen.png"
 xdotool mousemove 1 1 click 1
 # Openbox has dealt with the click once it answers a request sent after it.
 desktops=$(($(xprop -root _NET_NUMBER_OF_DESKTOPS | sed 's/.*= //') + 1))
@@ -118,7 +117,15 @@ order() { xprop -root _NET_CLIENT_LIST_STACKING | tr ', ' '\n\n' | grep -n "^$(p
   echo "FAIL: $screen: the backdrop took the keys or came up: $(xprop -root _NET_CLIENT_LIST_STACKING)"
   exit 1
 }
-xdotool key Right Right space
+# The keys, the pause and an entry play as in the windows.
+xdotool key Right Right space p p Scroll_Lock
+entry=$(find_window 'ずるいな')
+[ -n "$entry" ] || { echo "FAIL: $screen: no Wing entry in fullscreen"; exit 1; }
+until_so "the entry never took the keys" sh -c "[ \$(xdotool getactivewindow) = $entry ]"
+[ -n "$shots" ] && import -window root "$shots/fullscreen-$screen.png"
+xdotool key ctrl+a
+xdotool type 3
+xdotool key Return
 wait_frames 5
 xdotool key "$key"
 until_so "$key did not bring back the windowed zoom and places $saved" windowed
@@ -127,8 +134,9 @@ wait_frames 5
 "$close" "$panel" && wait "$pid" || { echo "FAIL: $screen: the game ended with code $?"; exit 1; }
 pid=
 if [ -f "$work/recording.txt" ]; then
-  grep -E 'key (down|up) (122|13) ' "$work/recording.txt" && { echo "FAIL: $screen: the game heard $key"; exit 1; }
-  grep -q 'key down 39 ' "$work/recording.txt" || { echo "FAIL: $screen: no keys reached the game"; exit 1; }
+  grep -E 'key (down|up) 122 ' "$work/recording.txt" && { echo "FAIL: $screen: the game heard $key"; exit 1; }
+  [ "$(grep -c 'key down 80 ' "$work/recording.txt")" = 2 ] && grep -q '^entry 3$' "$work/recording.txt" ||
+    { echo "FAIL: $screen: the pause or the entry did not reach the game"; exit 1; }
   (cd "$work" && "$sim" recording.txt >trace.jsonl) || { echo "FAIL: $screen: the simulator refused"; exit 1; }
   python3 "$compare" "$work/frames.txt" "$work/trace.jsonl" || { echo "FAIL: $screen: another game"; exit 1; }
 fi
