@@ -82,6 +82,9 @@ until_so() {  # WHAT COMMAND...: polls for up to 40 s
   exit 1
 }
 
+# The game starts once openbox manages windows and hands them the keyboard.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+until_so "openbox did not start" wm_ready
 case $args in *--record) args="$args $work/recording.txt" ;; esac
 # shellcheck disable=SC2086 # the arguments are split on purpose
 QUORVAN_FRAME_LOG="$work/frames.txt" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb \
