@@ -109,6 +109,7 @@ until_so "the pair never stood at zoom $windowed" pair_at "$windowed"
 saved=$(places)
 xdotool key "$key"
 until_so "$key did not go fullscreen at zoom $full" fullscreen
+middle=$(places)
 xdotool mousemove 1 1 click 1
 # Openbox has dealt with the click once it answers a request sent after it.
 desktops=$(($(xprop -root _NET_NUMBER_OF_DESKTOPS | sed 's/.*= //') + 1))
@@ -143,4 +144,4 @@ if [ -f "$work/recording.txt" ]; then
   (cd "$work" && "$sim" recording.txt >trace.jsonl) || { echo "FAIL: $screen: the simulator refused"; exit 1; }
   python3 "$compare" "$work/frames.txt" "$work/trace.jsonl" || { echo "FAIL: $screen: another game"; exit 1; }
 fi
-echo "$screen: windowed at zoom $windowed, fullscreen at zoom $full and back"
+echo "$screen: panel and playfield at zoom $windowed at $saved, fullscreen at zoom $full at $middle"
