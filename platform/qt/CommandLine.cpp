@@ -28,6 +28,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         return line;
       }
       (arg == "--record" ? line.recordFile : line.replayFile) = argv[++i];
+    } else if (arg == "--fullscreen") {
+      line.fullscreen = true;
     } else if (arg == "--scale") {
       const std::string_view n = i + 1 < argc ? argv[++i] : "";
       if (n.size() != 1 || n[0] < '1' || n[0] > '8') {
@@ -64,6 +66,7 @@ const char* UsageText() {
          "      --replay FILE  play a recording back in the windows; keys and clicks\n"
          "                     are the recording's, closing a window still works\n"
          "      --scale N      draw the windows N times as large (1 to 8, else it fits)\n"
+         "      --fullscreen   start in fullscreen\n"
          "\n"
          "Keys; a gamepad's buttons:\n"
          "  Left, Right; D-pad, left stick     move\n"
@@ -73,9 +76,8 @@ const char* UsageText() {
          "  click on an enemy                  with the Slant Wing, steer the shot to it\n"
          "  Shift, Ctrl or Alt + right click   turn the playfield black again\n"
          "  Shift, Ctrl or Alt in the demo     silence its jingle\n"
-         "Close the status panel or the setup window to quit.\n"
-         "\n"
-         "More in the manual page: man 6 quorvan\n";
+         "  F11, Alt+Enter                     fullscreen, and back to the windows\n"
+         "Close the status panel or the setup window to quit; more in man 6 quorvan.\n";
 }
 
 }  // namespace quorvan

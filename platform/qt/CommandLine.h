@@ -8,10 +8,11 @@ namespace quorvan {
 struct CommandLine {
   enum class Action { Play, Help, Version, Refuse };
   Action action = Action::Play;
-  std::string refusal;     // the one line saying what was wrong, when refused
-  std::string recordFile;  // --record: where the game is written as it is played
-  std::string replayFile;  // --replay: the recording played back
-  int scale = 0;           // --scale N: the whole-number zoom; 0 lets the game choose
+  std::string refusal;      // the one line saying what was wrong, when refused
+  std::string recordFile;   // --record: where the game is written as it is played
+  std::string replayFile;   // --replay: the recording played back
+  int scale = 0;            // --scale N: the whole-number zoom; 0 lets the game choose
+  bool fullscreen = false;  // --fullscreen: start so
 };
 
 CommandLine ParseCommandLine(int argc, const char* const* argv);

@@ -70,6 +70,7 @@ QtToolkit::QtToolkit() {
 }
 
 QtToolkit::~QtToolkit() {
+  delete backdrop_.data();
   if (style_) style_->zoom = 1;
   for (auto& [id, window] : windows_) delete window.data();
   windows_.clear();
@@ -83,7 +84,9 @@ QtWindow* QtToolkit::Window(WindowId w) const {
 
 WindowId QtToolkit::CreateWindow(const WindowLayout& layout, WindowEvents& events) {
   const WindowId id = nextId_++;
-  windows_.emplace(id, new QtWindow(layout, events, pictures_, failure_, zoom_));
+  auto* window = new QtWindow(layout, events, pictures_, failure_, zoom_);
+  window->WhenFramed([this, window] { KeepPairInMiddle(*window); });
+  windows_.emplace(id, window);
   return id;
 }
 
@@ -117,6 +120,7 @@ void QtToolkit::ShowWindow(WindowId w) {
     window->show();
     Raise(*window);
     window->activateWindow();
+    KeepPairInMiddle(*window);
   }
 }
 
@@ -130,7 +134,10 @@ WindowRect QtToolkit::GetWindowRect(WindowId w) {
 }
 
 void QtToolkit::MoveWindow(WindowId w, const WindowRect& rect) {
-  if (QtWindow* window = Window(w)) window->MoveOuter(rect);
+  if (QtWindow* window = Window(w)) {
+    window->MoveOuter(rect);
+    KeepPairInMiddle(*window);
+  }
 }
 
 void QtToolkit::SetWindowCaption(WindowId w, const std::string& caption) {

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <exception>
 #include <map>
+#include <memory>
 
 #include "platform/qt/QtPictures.h"
 #include "platform/qt/QtWindow.h"
@@ -59,10 +60,32 @@ class QtToolkit : public Toolkit {
   void SetZoom(int zoom);
   int Zoom() const { return zoom_; }
 
+  // F11 and Alt+Enter go into fullscreen at `zoom` and back again; the game
+  // never hears those keys.
+  void OfferFullscreen(int zoom);
+  // A black backdrop covers the screen behind the game's windows; the status
+  // panel and the playfield stand in its middle at the fullscreen zoom, and
+  // every other window keeps its place beside them. Leaving puts back the
+  // zoom and the places the windows had.
+  void EnterFullscreen();
+  void LeaveFullscreen();
+  bool Fullscreen() const { return fullscreen_; }
+
   // The widget of a window, nullptr once destroyed (for tests and tools).
   QtWindow* Window(WindowId w) const;
 
  private:
+  QtWindow* Named(QLatin1String name) const;
+  QRect PairBox() const;  // the status panel and the playfield, pixels; null without them
+  void StandPairAt(QPoint centre);
+  // While fullscreen, the pair is put back in the middle whenever it shows,
+  // the game moves one of them, or the window manager frames one anew.
+  void KeepPairInMiddle(const QtWindow& window);
+  // Each window beside the pair keeps its centre as far from the pair's, in
+  // twips, as it was at the zoom before.
+  void KeepPlacesBesidePair(const std::map<WindowId, QPoint>& centres, QPoint from, QPoint to,
+                            int fromZoom);
+
   // After the events: deferred deletions, then a handler's failure or the
   // end of the program is thrown.
   void Settle();
@@ -77,6 +100,15 @@ class QtToolkit : public Toolkit {
   QPointer<QInputDialog> dialog_;
   class ZoomedStyle;
   QPointer<ZoomedStyle> style_;
+
+  int fullscreenZoom_ = 1;
+  bool fullscreen_ = false;
+  std::unique_ptr<QObject> fullscreenKeys_;
+  QPointer<QWidget> backdrop_;
+  // What leaving fullscreen puts back.
+  int windowedZoom_ = 1;
+  std::map<WindowId, QPoint> windowedCorners_;  // outer, pixels
+  QPoint windowedPairCentre_;
 };
 
 }  // namespace quorvan

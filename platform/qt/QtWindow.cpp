@@ -71,6 +71,7 @@ QtWindow::QtWindow(const WindowLayout& layout, WindowEvents& events, PictureCach
       designFont_(layout.font),
       font_(GameFont(layout.font, zoom)) {
   setAttribute(Qt::WA_QuitOnClose, false);
+  setObjectName(QString::fromUtf8(layout.name ? layout.name : ""));
   setWindowTitle(QString::fromUtf8(layout.caption ? layout.caption : ""));
   if (layout.icon) setWindowIcon(QIcon(pictures_.Get(*layout.icon)));
   QPalette palette = this->palette();
@@ -376,6 +377,7 @@ void QtWindow::NoticeFrame() {
   frame_ = frame;
   frameWatch_.stop();
   Deliver([](WindowEvents& e) { e.OnFramed(); });
+  if (framed_) framed_();
 }
 
 // A fixed border has no minimise box; a window manager that offers one all

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <exception>
+#include <functional>
 #include <vector>
 
 #include "platform/qt/QtControls.h"
@@ -34,6 +35,8 @@ class QtWindow : public QWidget {
   void SetZoom(int zoom);
   int Zoom() const { return zoom_; }
   void SetBackColor(Rgb colour);
+  // Runs once the game has heard of a frame the window manager drew anew.
+  void WhenFramed(std::function<void()> then) { framed_ = std::move(then); }
 
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   // The control's widget; nullptr for lines, shapes, timers and bad indices.
@@ -92,6 +95,7 @@ class QtWindow : public QWidget {
   QTimer frameWatch_;
   int frameLooks_ = 0;
   const QEvent* previewed_ = nullptr;  // a key already given to the game
+  std::function<void()> framed_;
   std::vector<QtControl> controls_;
 };
 

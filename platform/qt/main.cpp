@@ -125,6 +125,8 @@ int main(int argc, char** argv) {
 
   quorvan::QtToolkit tk;
   tk.SetZoom(quorvan::ChooseZoom(line.scale));
+  tk.OfferFullscreen(quorvan::ChooseFullscreenZoom(line.scale));
+  if (line.fullscreen) tk.EnterFullscreen();
   // A recorder or a replay stands between the game and its windows.
   std::unique_ptr<quorvan::Toolkit> relay;
   if (recording)
