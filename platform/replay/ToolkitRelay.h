@@ -114,10 +114,12 @@ class ToolkitRelay : public Toolkit {
     void OnCloseRequest() override {
       if (Acts(PlayerInput::Kind::CloseRequest, 0, 0)) game.OnCloseRequest();
     }
-    // Timers and the focus are the toolkit's, not the player's.
+    // Timers, the focus and the frames are the toolkit's, not the player's.
     void OnTimer(int control) override { game.OnTimer(control); }
     void OnGotFocus() override { game.OnGotFocus(); }
     void OnLostFocus() override { game.OnLostFocus(); }
+    void OnMoved() override { game.OnMoved(); }
+    void OnFramed() override { game.OnFramed(); }
 
    private:
     bool Acts(PlayerInput::Kind kind, int code, int shift) {

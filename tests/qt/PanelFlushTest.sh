@@ -1,7 +1,7 @@
 #!/bin/sh
-# The real game under Xvfb with openbox, at zoom 1, 2 and 3: the status
-# panel's frame stands on the playfield, the bottom of one the top of the
-# other, pixel for pixel, and as wide.
+# The real game under Xvfb with openbox, at zoom 1, 2 and 3, and at zoom 2
+# while it records: the status panel's frame stands on the playfield, the
+# bottom of one the top of the other, pixel for pixel, and as wide.
 # Usage: PanelFlushTest.sh GAME [SCREENSHOT_PREFIX]
 # Exits 77 (skipped) when xvfb-run, xdotool, xwininfo or openbox is missing.
 set -u
@@ -45,8 +45,14 @@ outer() {
 }
 
 failures=0
-for zoom in 1 2 3; do
-  SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$game" --scale "$zoom" 2>"$work/stderr" &
+for run in 1 2 3 2r; do
+  zoom=${run%r}
+  # The recorder stands between the game and its windows: their moves and
+  # frames must still reach the game.
+  record=
+  [ "$run" != "$zoom" ] && record="--record $work/game.txt"
+  # shellcheck disable=SC2086
+  SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$game" --scale "$zoom" $record 2>"$work/stderr" &
   pid=$!
   setup=$(find_window '95/NT')
   [ -n "$setup" ] || { echo "FAIL: no setup window at zoom $zoom"; exit 1; }
@@ -62,12 +68,12 @@ for zoom in 1 2 3; do
     sleep 0.1
   done
   if [ $(($2 + $4)) -ne "$6" ] || [ "$1" -ne "$5" ] || [ "$3" -ne "$7" ]; then
-    echo "FAIL: zoom $zoom: panel $1,$2 ${3}x$4 over playfield $5,$6 ${7}x$8"
+    echo "FAIL: zoom $zoom${record:+, recording}: panel $1,$2 ${3}x$4 over playfield $5,$6 ${7}x$8"
     failures=$((failures + 1))
   else
-    echo "zoom $zoom: panel $1,$2 ${3}x$4 on playfield $5,$6 ${7}x$8"
+    echo "zoom $zoom${record:+, recording}: panel $1,$2 ${3}x$4 on playfield $5,$6 ${7}x$8"
   fi
-  [ -n "$shots" ] && import -window root "$shots$zoom.png"
+  [ -n "$shots" ] && import -window root "$shots$run.png"
   kill "$pid"
   wait "$pid" 2>/dev/null
   pid=
