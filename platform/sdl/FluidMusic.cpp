@@ -140,8 +140,10 @@ void FluidMusic::Render(std::int16_t* stream, int frames) {
     return;
   }
   fluid_synth_write_s16(fluid_->synth, frames, stream, 0, Channels, stream, 1, Channels);
-  const bool heard =
-      std::any_of(stream, stream + Channels * frames, [](std::int16_t s) { return s != 0; });
+  // FluidSynth dithers what it writes: a step either side of nothing is its
+  // noise, not the piece.
+  const bool heard = std::any_of(stream, stream + Channels * frames,
+                                 [](std::int16_t s) { return s > 1 || s < -1; });
   // A piece has died away once all its events are played and its last
   // notes no longer reach the output. FluidSynth itself says so only seconds
   // later, and may keep inaudible tails of notes longer still.

@@ -95,6 +95,26 @@ class SdlPlayer : public ::testing::Test {
       std::this_thread::sleep_for(10ms);
     }
   }
+  // The seconds of sound the output gave before it went to sleep: its file
+  // stops growing then. Up to a minute.
+  double SecondsUntilTheOutputSleeps() {
+    if (device_) device_->Settle();
+    std::uintmax_t last = 0;
+    auto stillSince = std::chrono::steady_clock::now();
+    const auto giveUp = stillSince + std::chrono::seconds(60);
+    while (std::chrono::steady_clock::now() < giveUp) {
+      std::this_thread::sleep_for(100ms);
+      std::error_code error;
+      const std::uintmax_t size = std::filesystem::file_size(output_, error);
+      if (size != last) {
+        last = size;
+        stillSince = std::chrono::steady_clock::now();
+      } else if (std::chrono::steady_clock::now() - stillSince > 2s) {
+        break;
+      }
+    }
+    return static_cast<double>(last) / (Rate * Channels * 2);
+  }
   static int Peak(const std::vector<std::int16_t>& samples, double from_end_seconds) {
     const auto count =
         std::min(samples.size(), static_cast<std::size_t>(from_end_seconds * Rate * Channels));
@@ -434,6 +454,20 @@ TEST_F(SdlPlayer, ADeviceClosedWhileTheSoundfontLoadsEndsCleanly) {
     Open({}, false);
     Close();
   }
+}
+
+// A piece is over once its last note sinks under the dither FluidSynth adds
+// to its samples. A ride cymbal's voice lingers nearly ten seconds, the last
+// six of them too quiet to hear, and the output need not stay open for them.
+TEST_F(SdlPlayer, APieceIsOverOnceItsLastNoteSinksUnderTheDither) {
+  constexpr int RideCymbal = 51, Drums = 9;
+  soundtest::WriteOneNoteMidi(folder_.path() / "Ride.mid", 0.1, RideCymbal, 0, Drums);
+  soundtest::InFolder in(folder_.path());
+  Open(SdlSoundOptions{.sleepAfter = 100ms});
+  PlayMusic("Ride.mid");
+  const double heard = SecondsUntilTheOutputSleeps();
+  EXPECT_GT(heard, 1.0) << "the cymbal sounded";
+  EXPECT_LT(heard, 7.0) << "seconds of sound before the output slept";
 }
 
 // The output closes once nothing sounds, after an effect or a piece alike;

@@ -81,16 +81,24 @@ void WriteToneWav(const std::filesystem::path& path, double seconds, double freq
   WriteBytes(path, out);
 }
 
-void WriteOneNoteMidi(const std::filesystem::path& path, double seconds, int note, int program) {
+void WriteOneNoteMidi(const std::filesystem::path& path, double seconds, int note, int program,
+                      int channel) {
   const auto ticks = static_cast<std::uint32_t>(seconds / SecondsPerBeat * TicksPerBeat);
   const auto key = static_cast<unsigned char>(note);
-  std::vector<unsigned char> track = {0x00, 0xC0, static_cast<unsigned char>(program), 0x00, 0x90,
-                                      key,  110};
+  const auto on = static_cast<unsigned char>(0x90 | channel);
+  std::vector<unsigned char> track = {0x00,
+                                      static_cast<unsigned char>(0xC0 | channel),
+                                      static_cast<unsigned char>(program),
+                                      0x00,
+                                      on,
+                                      key,
+                                      110};
   // The length as a variable-length quantity (it stays below 2^21 here).
   if (ticks >= 0x4000) track.push_back(static_cast<unsigned char>(0x80 | (ticks >> 14)));
   if (ticks >= 0x80) track.push_back(static_cast<unsigned char>(0x80 | ((ticks >> 7) & 0x7F)));
   track.push_back(static_cast<unsigned char>(ticks & 0x7F));
-  track.insert(track.end(), {0x80, key, 64, 0x00, 0xFF, 0x2F, 0x00});
+  track.insert(track.end(),
+               {static_cast<unsigned char>(0x80 | channel), key, 64, 0x00, 0xFF, 0x2F, 0x00});
   std::vector<unsigned char> out;
   PutTag(out, "MThd");
   Put(out, 6, 4, true);

@@ -42,6 +42,6 @@ void WriteToneWav(const std::filesystem::path& path, double seconds, double freq
 // A one-track MIDI file: a single note lasting `seconds` at 120 bpm, middle C
 // on the piano unless told otherwise.
 void WriteOneNoteMidi(const std::filesystem::path& path, double seconds, int note = 60,
-                      int program = 0);
+                      int program = 0, int channel = 0);
 
 }  // namespace quorvan::soundtest
