@@ -211,6 +211,11 @@ std::string QtToolkit::AskText(const std::string& prompt, const std::string& tit
   dialog.setTextValue(QString::fromStdString(defaultText));
   dialog.setSizeGripEnabled(false);
   dialog_ = &dialog;
+  // Asking its size makes its layout, which keeps it at the size it needs
+  // from the start: a window manager that saw it resizable as it was mapped
+  // would go on drawing a resize handle under it.
+  dialog.sizeHint();
+  if (QLayout* layout = dialog.layout()) layout->setSizeConstraint(QLayout::SetFixedSize);
   // The dialog's own loop keeps the game's timers ticking.
   const InputHold hold;
   QEventLoop loop;
@@ -220,8 +225,6 @@ std::string QtToolkit::AskText(const std::string& prompt, const std::string& tit
   // game's own windows refuse them while it is open.
   dialog.raise();
   dialog.activateWindow();
-  // Its layout exists once it shows, and keeps it at the size it needs.
-  if (QLayout* layout = dialog.layout()) layout->setSizeConstraint(QLayout::SetFixedSize);
   loop.exec();
   const bool accepted = dialog.result() == QDialog::Accepted;
   dialog_ = nullptr;

@@ -210,6 +210,38 @@ TEST(QtPump, AskTextReturnsTheTextOrEmptyWhenCancelled) {
   EXPECT_EQ(tk.AskText("Your name?", "High score", "x"), "");
 }
 
+// A window manager reads whether a window may be resized as it is mapped,
+// and one that saw the entry resizable goes on drawing a resize handle.
+class EntrySizeAtShow : public QObject {
+ public:
+  EntrySizeAtShow() { qApp->installEventFilter(this); }
+  ~EntrySizeAtShow() override { qApp->removeEventFilter(this); }
+  QSize minimum, maximum;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* dialog = qobject_cast<QInputDialog*>(watched);
+    if (dialog && event->type() == QEvent::Show) {
+      minimum = dialog->minimumSize();
+      maximum = dialog->maximumSize();
+      QTimer::singleShot(0, dialog, &QDialog::accept);
+    }
+    return false;
+  }
+};
+
+TEST(QtPump, TheEntryIsOfFixedSizeBeforeItIsShownAtEveryZoom) {
+  for (const int zoom : {1, 2, 3}) {
+    QtToolkit tk;
+    tk.SetZoom(zoom);
+    const EntrySizeAtShow seen;
+    tk.AskText("ウィングナンバー", "ずるいな！", "0");
+    EXPECT_FALSE(seen.minimum.isEmpty()) << "zoom " << zoom;
+    EXPECT_EQ(seen.minimum.width(), seen.maximum.width()) << "zoom " << zoom;
+    EXPECT_EQ(seen.minimum.height(), seen.maximum.height()) << "zoom " << zoom;
+  }
+}
+
 TEST(QtPump, TimersTickWhileAskingAndEndProgramClosesTheDialog) {
   QtToolkit tk;
   Recorder events;
